@@ -1,0 +1,9 @@
+#pragma once
+
+// Opens the window, builds the world and runs the toolkit's main loop.
+int runGame(int argc, char** argv);
+
+// The display routine: clear, camera, sometimes the read-out, scene, swap.
+void display();
+// The idle routine: one frame update, then the display routine.
+void idle();

@@ -1,0 +1,4 @@
+#include "app/hidden_modes.h"
+
+bool tintMode = false;
+bool freeCameraMode = false;

@@ -1,0 +1,29 @@
+# Textures are drawn as SVG under assets/textures and rasterized here;
+# models are text files copied as they are.
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+
+file(GLOB TEXTURE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/textures/*.svg)
+set(TEXTURE_OUTPUTS)
+foreach(svg ${TEXTURE_SOURCES})
+  get_filename_component(name ${svg} NAME_WE)
+  set(png ${CMAKE_BINARY_DIR}/textures/${name}.png)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/textures
+    COMMAND ${RSVG_CONVERT} -o ${png} ${svg}
+    DEPENDS ${svg}
+    COMMENT "Rasterizing ${name}.png" VERBATIM)
+  list(APPEND TEXTURE_OUTPUTS ${png})
+endforeach()
+
+file(GLOB MODEL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/models/*)
+set(MODEL_OUTPUTS)
+foreach(model ${MODEL_SOURCES})
+  get_filename_component(name ${model} NAME)
+  set(out ${CMAKE_BINARY_DIR}/models/${name})
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E copy ${model} ${out}
+    DEPENDS ${model} VERBATIM)
+  list(APPEND MODEL_OUTPUTS ${out})
+endforeach()
+
+add_custom_target(krellwick_assets ALL DEPENDS ${TEXTURE_OUTPUTS} ${MODEL_OUTPUTS})

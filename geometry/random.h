@@ -1,0 +1,16 @@
+#pragma once
+
+// The game's own random numbers: 0 to 32767, never seeded, so every run deals
+// the same sequence. Each thread has its own state, starting from the same
+// fixed state, so the background worker's draws never disturb the main
+// thread's sequence.
+constexpr int kRandMax = 32767;
+
+int gameRand();
+
+// r = gameRand() / 32767 in single precision, 0 to 1 inclusive.
+float randUnit();
+
+// Puts this thread's generator back to its start state, as on a fresh thread.
+// Tests use it to replay a sequence; the game never calls it.
+void restartRandom();

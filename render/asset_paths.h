@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Directory of the running executable (from /proc/self/exe).
+std::string executableDirectory();
+// Directory of a path: everything before its last '/' or '\'; the whole path
+// when it has no separator.
+std::string directoryOf(const std::string& path);
+
+// executable dir + '/' + subdirectory + '/' + file; echoes "Loading <path>".
+std::string assetPath(const std::string& subdirectory, const std::string& file);
+std::string modelPath(const std::string& file);
+std::string texturePath(const std::string& file);

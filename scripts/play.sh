@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the game and starts it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" --play
+"$root/scripts/build.sh"
+if [ -z "${DISPLAY:-}" ]; then
+  cat >&2 <<MSG
+No display found (DISPLAY is not set), so the game window cannot open.
+Run it on a desktop session, or under a virtual display:
+  xvfb-run -s "-screen 0 1920x1080x24" $root/build/krellwick
+MSG
+  exit 1
+fi
+exec "$root/build/krellwick" "$@"

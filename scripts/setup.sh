@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game and its tests need, when missing.
+# As root it runs apt-get itself; otherwise it prints the one line to run.
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
+          libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
+          clang libclang-rt-14-dev python3)
+if [ "${1:-}" = "--play" ]; then
+  packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
+            librsvg2-bin libgtest-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+else
+  echo "Missing packages. Install them with:" >&2
+  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "gameplay/air_enemy.h"
+#include "gameplay/bullet.h"
+#include "gameplay/explosion.h"
+#include "gameplay/particle.h"
+#include "gameplay/player.h"
+#include "gameplay/rabbit.h"
+#include "geometry/mountains.h"
+#include "geometry/tri_mesh.h"
+#include "render/clouds.h"
+#include "render/lighting.h"
+#include "render/texture_loader.h"
+#include "render/texture_table.h"
+#include "world/background_worker.h"
+#include "world/game_clock.h"
+#include "world/screen_shake.h"
+
+enum GameState : int {
+    InitialMenu = 0,
+    EnteringPlay = 1,
+    Playing = 2,
+    LeavingPlay = 3,
+    Dying = 4,
+    DeathMenu = 5,
+};
+
+// The whole game world in one object: state, frame figures, the car, every
+// list of moving things, the balloon meshes, the mountains, the clouds, the
+// lights and the textures.
+class ModelManager {
+public:
+    int gameState = InitialMenu;
+    TextureTable textures{};
+    Vec3 viewOffset;
+    float fps = 0;
+    int score = 0;
+    double distance = 0;
+    double scrollSpeed = 0.75;
+    double scrollAcceleration = 0.009999999776482582;
+    int mountainLength = 50;
+    int mountainDepth = 30;
+    float mountainStartX = -20;
+    float enemyLimit = 2.0f;
+    float menuHue = 0;
+    ScreenShake shake;
+    std::unique_ptr<Player> player;
+    std::vector<Bullet> playerBullets;
+    std::vector<Bullet> enemyBullets;
+    std::vector<TriMesh> sphereMeshes;
+    std::vector<AirEnemy> enemies;
+    std::vector<Rabbit> rabbits;
+    std::vector<Particle> particles;
+    std::vector<Explosion> explosions;
+    std::unique_ptr<Mountains> currentMountains;
+    Vec3 currentMountainsPos;
+    std::unique_ptr<Mountains> nextMountains;
+    Vec3 nextMountainsPos;
+    std::unique_ptr<Clouds> clouds;
+    std::unique_ptr<Lighting> terrainLight;
+    std::unique_ptr<Lighting> sphereLight;
+    long lastClock = 0;
+    float transitionProgress = 0;
+    float transitionFromX = 0;
+    float transitionToX = 0;
+
+    // Where time comes from; tests swap in their own clock.
+    GameClock clock;
+    // The worker that runs updateBackground; waited for before each draw.
+    BackgroundWorker worker;
+
+    // Loads textures through `loader` (the real one needs a current OpenGL
+    // context); tests pass a loader and clock of their own.
+    explicit ModelManager(TextureLoader loader = loadTextureWithSoil,
+                          GameClock clock = GameClock::steady());
+    ~ModelManager();
+
+    void resetGame();
+    void enterState(int state);
+    void updateFrame();
+    void updateBackground(float dt);
+    // Waits for this frame's background work; called before drawing.
+    void finishBackground();
+
+    void updateWorld(float dt, float factor, bool playing);
+    void resolveBulletHits(float margin, std::vector<Bullet>& bullets, bool fromEnemy);
+    void shoot(unsigned int action);
+    void spawnExplosion(float x, float y, float k);
+
+    void loadTextures(const TextureLoader& loader);
+    void loadTexture(int index, std::string path, const TextureLoader& loader);
+
+    void drawScene();
+    void drawBackground();
+    void drawParticles();
+    void drawCreatures();
+    void drawAirEnemy(const AirEnemy& enemy, float depthOffset, float viewerX, float viewerY,
+                      float viewerZ);
+    void drawBullets();
+    void drawGround();
+    void drawExplosions();
+    void drawOverlay(int index);
+
+private:
+    void buildSphereMeshes();
+    void buildMountains();
+    void runTransitionOut(double dt, float dtf, float k);
+};
+
+// The one world object.
+extern ModelManager* modelManager;
