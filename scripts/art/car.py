@@ -76,6 +76,10 @@ def body_parts():
     out.append('<path d="M6,114 L92,114 L92,120 L6,120 Z" fill="#f39a2c"/>')
     out.append('<path d="M14,124 L22,124 L16,136 L8,136 Z M30,124 L38,124 L32,136 L24,136 Z M46,124 L54,124 '
                'L48,136 L40,136 Z" fill="#f39a2c" fill-opacity="0.85"/>')
+    # door handle and a panel line under the windows
+    out.append('<path d="M152,76 L166,76" stroke="%s" stroke-width="3.4" stroke-linecap="round"/>'
+               '<path d="M153,75.4 L165,75.4" stroke="#dfe6f6" stroke-width="1.2" stroke-linecap="round"/>' % OUTLINE)
+    out.append('<path d="M92,70 L198,70" stroke="%s" stroke-width="1.3" stroke-opacity="0.6"/>' % OUTLINE)
     # door seam, rivets
     out.append('<path d="M146,40 L146,70" stroke="%s" stroke-width="1.6"/>' % OUTLINE)
     out.append('<g fill="#8fa3c8">' + "".join(
@@ -143,8 +147,8 @@ def barrel(x, y):
         '<path d="M%s,%s L%s,%s L%s,%s L%s,%s Z" fill="url(#steel)" stroke="%s" stroke-width="1.4"/>' % (
             f(x + 0.8), f(y + 1.8), f(x + 25), f(y + 2.6), f(x + 25), f(y + 9.4), f(x + 0.8), f(y + 10.2), OUTLINE),
         '<path d="M%s,%s L%s,%s" stroke="#f39a2c" stroke-width="2"/>' % (f(x + 8), f(y + 6), f(x + 20), f(y + 6)),
-        '<rect x="%s" y="%s" width="7.6" height="11.2" rx="1.2" fill="url(#steel)" stroke="%s" '
-        'stroke-width="1.2"/>' % (f(x + 24.6), f(y + 0.4), OUTLINE),
+        '<rect x="%s" y="%s" width="7.4" height="10.6" rx="1.2" fill="url(#steel)" stroke="%s" '
+        'stroke-width="1.2"/>' % (f(x + 24.6), f(y + 0.7), OUTLINE),
         '<rect x="%s" y="%s" width="1.4" height="6.4" fill="#ffcf7a"/>' % (f(x + 31), f(y + 2.8)),
     ]
 
@@ -163,13 +167,20 @@ def car_sheet():
         radial("amberGlow", [(0, "#fff0c0", 0.9), (0.5, "#ffb347", 0.4), (1, "#ffb347", 0)]),
         # each part keeps to its own rectangle
         '<clipPath id="bodyClip"><rect x="0" y="0" width="206" height="184"/></clipPath>',
+        '<clipPath id="smallClip"><rect x="%d" y="%d" width="30" height="30"/></clipPath>' % SMALL_AT,
+        '<clipPath id="bigClip"><rect x="%d" y="%d" width="104" height="104"/></clipPath>' % BIG_AT,
+        '<clipPath id="barrelClip"><rect x="%d" y="%d" width="33" height="12"/></clipPath>' % BARREL_AT,
     ]
     body = ['<g transform="translate(%d %d)" clip-path="url(#bodyClip)">' % BODY_AT]
     body += body_parts()
     body.append("</g>")
+    body.append('<g clip-path="url(#smallClip)">')
     body += wheel(SMALL_AT[0] + 15, SMALL_AT[1] + 15, 15, False)
+    body.append('</g><g clip-path="url(#bigClip)">')
     body += wheel(BIG_AT[0] + 52, BIG_AT[1] + 52, 52, True)
+    body.append('</g><g clip-path="url(#barrelClip)">')
     body += barrel(*BARREL_AT)
+    body.append('</g>')
     write("CAR", document(512, 256, defs, body,
                           "car sheet: body 41..247x45..229, small wheel 310..340x199..229, "
                           "big wheel 369..473x125..229, barrel 403..436x64..76"))

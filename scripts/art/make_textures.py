@@ -6,12 +6,20 @@ The build only rasterizes the SVG files; this script is for editing the art.
 """
 import sys
 
+import basket
 import car
+import effects
 import ground
+import menus
+import rabbit
 import sky
 
 GROUPS = {
     "sky": sky.make_all,
+    "menus": menus.make_all,
+    "effects": effects.make_all,
+    "basket": basket.make_all,
+    "rabbit": rabbit.make_all,
     "car": car.make_all,
     "ground": ground.make_all,
 }

@@ -32,7 +32,7 @@ class Scene:
     def img(self, name):
         return os.path.join(os.path.abspath(self.dir), name + ".png")
 
-    def quad(self, name, x0, y0, x1, y1, z, crop=None, angle=0, pivot=None, opacity=1, flip=False):
+    def quad(self, name, x0, y0, x1, y1, z, crop=None, angle=0, pivot=None, opacity=1, tint=None):
         if not os.path.exists(self.img(name)):
             return
         X0, X1, Y0, Y1 = sx(x0, z), sx(x1, z), sy(y1, z), sy(y0, z)
@@ -49,6 +49,11 @@ class Scene:
         if angle:
             px, py = pivot
             tr = ' transform="rotate(%.2f %.2f %.2f)"' % (-angle, sx(px, z), sy(py, z))
+        if tint:
+            fid = "t%d" % len(self.out)
+            self.out.append('<filter id="%s" color-interpolation-filters="sRGB"><feColorMatrix type="matrix" values="%.3f 0 0 0 0 0 %.3f 0 0 0 0 0 %.3f 0 0 '
+                            '0 0 0 1 0"/></filter>' % ((fid,) + tuple(tint)))
+            tr += ' filter="url(#%s)"' % fid
         self.out.append('<g opacity="%.3f"%s>%s</g>' % (opacity, tr, inner))
 
     def raw(self, s):
@@ -110,6 +115,7 @@ def main():
     png_dir, out = sys.argv[1], sys.argv[2]
     overlay = sys.argv[3] if len(sys.argv) > 3 else ""
     health = float(sys.argv[4]) if len(sys.argv) > 4 else 100
+    hue = float(sys.argv[5]) if len(sys.argv) > 5 else 200
     sc = Scene(png_dir)
     m = 1 - health / 100
     sc.quad("BACKGROUND", -4, -2, 24, 12, -30)
@@ -157,7 +163,8 @@ def main():
         sc.quad("EXPLOSION_04", 16.2, 6.0, 18.2, 8.0, 5)
         sc.quad("EXPLOSION_06", 1.5, 4.5, 3.0, 6.0, 5)
     if overlay:
-        sc.quad(overlay, -2, -2.5, 22, 11, 3)
+        import colorsys
+        sc.quad(overlay, -2, -2.5, 22, 11, 3, tint=colorsys.hsv_to_rgb(hue / 360, 1, 1))
     svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="1280" height="720">'
            '<rect width="1280" height="720" fill="#000"/>%s</svg>' % "".join(sc.out))
     with open(out, "w") as fh:
