@@ -198,18 +198,18 @@ def dust():
     write("GROUND_PARTICLE", document(32, 32, [], [clod_speck()], "clod of earth"))
 
 
-def zap_star(c, r, uid):
+def zap_star(c, r, uid, ox=0.0):
     defs = [radial("zg" + uid, [(0, "#ffffff"), (0.25, "#fff2b0", 0.95), (0.55, "#ffb040", 0.5), (1, "#ff7a1e", 0)])]
     pts = []
     n = 8
     for k in range(2 * n):
         a = math.pi * k / n - math.pi / 2
         rr = r * (0.98 if k % 4 == 0 else (0.6 if k % 2 == 0 else 0.27))
-        pts.append((c + math.cos(a) * rr, c + math.sin(a) * rr))
+        pts.append((ox + c + math.cos(a) * rr, c + math.sin(a) * rr))
     star = "M" + " L".join("%s,%s" % (f(x), f(y)) for x, y in pts) + "Z"
-    body = ['<circle cx="%s" cy="%s" r="%s" fill="url(#zg%s)"/>' % (f(c), f(c), f(r), uid),
+    body = ['<circle cx="%s" cy="%s" r="%s" fill="url(#zg%s)"/>' % (f(ox + c), f(c), f(r), uid),
             '<path d="%s" fill="#ffe9a0" opacity="0.95"/>' % star,
-            '<circle cx="%s" cy="%s" r="%s" fill="#ffffff"/>' % (f(c), f(c), f(r * 0.22))]
+            '<circle cx="%s" cy="%s" r="%s" fill="#ffffff"/>' % (f(ox + c), f(c), f(r * 0.22))]
     return defs, body
 
 
@@ -222,7 +222,7 @@ def particle_sheet():
     """The specks in four 64 px cells: fire, grass, earth, flash (loaded, the game draws the single pictures)."""
     rng = random.Random(300)
     g1, e1 = fire_speck(32, 32, 27, FIRE_RAMP[2], rng, "f1")
-    zd, zb = zap_star(224, 31, "s")
+    zd, zb = zap_star(32, 31, "s", ox=192)
     body = [e1,
             '<g transform="translate(64 0)">%s</g>' % grass_speck(0, 0, 2),
             '<g transform="translate(128 0)">%s</g>' % clod_speck(0, 0, 2, random.Random(9))] + zb

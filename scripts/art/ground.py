@@ -69,6 +69,23 @@ def ground():
         feat.append('<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="#9a96b0" fill-opacity="0.22"/>' % (
             f(x - rx * 0.2), f(y - ry * 0.45), f(rx * 0.45), f(ry * 0.22)))
 
+    # rabbit burrows: a tunnel from a hole in the turf down to a den; something watches from one of them
+    holes = []
+    for k, (x0, dx, depth, eyes) in enumerate([(420, 150, 150, True), (1380, -130, 120, False)]):
+        y0 = surf(x0)
+        tunnel = "M%s,%s C%s,%s %s,%s %s,%s" % (f(x0), f(y0 + 6), f(x0 + dx * 0.1), f(y0 + 50), f(x0 + dx * 0.6),
+                                                 f(depth - 30), f(x0 + dx), f(depth))
+        feat.append('<path d="%s" fill="none" stroke="#3a2a2a" stroke-width="24" stroke-linecap="round"/>' % tunnel)
+        feat.append('<path d="%s" fill="none" stroke="#0b0709" stroke-width="17" stroke-linecap="round"/>' % tunnel)
+        feat.append('<ellipse cx="%s" cy="%s" rx="42" ry="21" fill="#3a2a2a"/>' % (f(x0 + dx), f(depth)))
+        feat.append('<ellipse cx="%s" cy="%s" rx="38" ry="17.5" fill="#0b0709"/>' % (f(x0 + dx), f(depth + 0.5)))
+        if eyes:
+            for ex in (-6, 6):
+                feat.append('<circle cx="%s" cy="%s" r="6" fill="#ff2036" fill-opacity="0.35" filter="url(#soft)"/>'
+                            '<ellipse cx="%s" cy="%s" rx="2.6" ry="1.8" fill="#ff4050"/>' % (
+                                f(x0 + dx + ex - 8), f(depth - 2), f(x0 + dx + ex - 8), f(depth - 2)))
+        holes.append((x0, y0, -1 if dx > 0 else 1))
+
     # turf band: a thick strip along the surface with a ragged lower edge
     tpts = [(x, surf(x) - 1) for x in range(0, W + 1, 16)]
     bottom = [(x, surf(x) + 13 + 4 * math.sin(x * 0.13) + rng.uniform(-2, 2)) for x in range(W, -1, -16)]
@@ -106,6 +123,16 @@ def ground():
         tops.append('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (
             f(bx + 1), f(base - hgt), f(rng.uniform(1.3, 2.2)), rng.choice(["#cfd7ff", "#e6e0c0", "#b9e0c8"])))
     grass_front.extend(tops)
+    # the mouths of the burrows, each with a heap of dug-out earth beside it
+    for x0, y0, side in holes:
+        mx = x0 + side * 26
+        grass_front.append('<path d="M%s,%s Q%s,%s %s,%s Z" fill="#4a3530" stroke="#1a1012" stroke-width="2"/>' % (
+            f(mx - 24), f(surf(mx) + 3), f(mx), f(surf(mx) - 26), f(mx + 24), f(surf(mx) + 3)))
+        grass_front.append('<path d="M%s,%s Q%s,%s %s,%s" fill="none" stroke="#7a5e54" stroke-width="2" '
+                           'stroke-linecap="round"/>' % (f(mx - 14), f(surf(mx) - 4), f(mx - 4), f(surf(mx) - 14),
+                                                           f(mx + 6), f(surf(mx) - 9)))
+        grass_front.append('<ellipse cx="%s" cy="%s" rx="15" ry="7" fill="#0b0709" stroke="#2a1c1c" '
+                           'stroke-width="2"/>' % (f(x0), f(y0 + 3)))
     feat.extend(grass_front)
 
     defs.append('<g id="feat">' + "".join(feat) + "</g>")
