@@ -68,7 +68,12 @@ def key_row(items, cy, gap=90, size=26):
 
 
 def small_line(text, cy, size=18):
-    return label(centred_text(text, W / 2, cy - size / 2, size), 3.2, 2.6, "#dfe2ec", glow=0, shadow=False)
+    """A line of small print on a soft dark strip, readable even when the hue is a dark blue."""
+    tw = text_width(text, size)
+    strip = '<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="%s" fill-opacity="0.6" filter="url(#shadow)"/>' % (
+        f(W / 2 - tw / 2 - 30), f(cy - size), f(tw + 60), f(size * 2), f(size), DARK)
+    return [strip] + label(centred_text(text, W / 2, cy - size / 2, size), 3.2, 2.6, "#eef0f6", glow=0.25,
+                           shadow=False)
 
 
 def base_defs(extra=()):
