@@ -70,7 +70,9 @@ public:
 
     // Where time comes from; tests swap in their own clock.
     GameClock clock;
-    // The worker that runs updateBackground; waited for before each draw.
+    // Runs updateBackground each frame; updateFrame waits for it before it
+    // returns, so the frame is never drawn while clouds or mountains change.
+    // Declared last so it stops before anything it touches is destroyed.
     BackgroundWorker worker;
 
     // Loads textures through `loader` (the real one needs a current OpenGL
@@ -83,7 +85,9 @@ public:
     void enterState(int state);
     void updateFrame();
     void updateBackground(float dt);
-    // Waits for this frame's background work; called before drawing.
+    // The same with the scroll figures the frame launched it with.
+    void updateBackground(float dt, double scrolled, double speed);
+    // Waits for any background work still running.
     void finishBackground();
 
     void updateWorld(float dt, float factor, bool playing);

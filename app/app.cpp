@@ -1,0 +1,61 @@
+#include "app/app.h"
+
+#include <GL/freeglut.h>
+
+#include "app/camera.h"
+#include "app/keyboard.h"
+#include "app/readout.h"
+#include "geometry/random.h"
+#include "world/model_manager.h"
+
+namespace {
+constexpr int kWidth = 1280;
+constexpr int kHeight = 720;
+}
+
+void display() {
+    glEnable(GL_DEPTH_TEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glMultMatrixd(cameraMatrix);
+    // About one frame in ten refreshes the console.
+    if (randUnit() < 0.1f) printReadout();
+    modelManager->drawScene();
+    glutSwapBuffers();
+}
+
+void idle() {
+    modelManager->updateFrame();
+    display();
+}
+
+int runGame(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
+    const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
+    // Signed, so a small screen overhangs evenly on both sides.
+    glutInitWindowPosition((screenWidth - kWidth) / 2, (screenHeight - kHeight) / 2);
+    glutInitWindowSize(kWidth, kHeight);
+    glutCreateWindow(argv[0]);
+    glutSetWindowTitle("Krellwick");
+
+    modelManager = new ModelManager();
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Vec3 offset = modelManager->viewOffset;
+    glTranslatef(offset.x, offset.y, offset.z);
+    glGetDoublev(GL_MODELVIEW_MATRIX, cameraMatrix);
+
+    glutReshapeFunc(reshapeCallback);
+    glutKeyboardFunc(keyboardCallback);
+    glutDisplayFunc(display);
+    glutMotionFunc(motionCallback);
+    glutIdleFunc(idle);
+    glutMainLoop();
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// The view: a narrow frustum with the play plane midway between its near and
+// far planes, and the free camera of the hidden mode.
+extern double cameraMatrix[16];
+
+extern int leftDown;
+extern int middleDown;
+extern int rightDown;
+extern int lastMouseX;
+extern int lastMouseY;
+
+// Holds the window at 1280 x 720 and sets the projection.
+void reshapeCallback(int width, int height);
+void mouseButtonCallback(int button, int state, int x, int y);
+void motionCallback(int x, int y);

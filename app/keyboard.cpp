@@ -1,0 +1,90 @@
+#include "app/keyboard.h"
+
+#include <GL/freeglut.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/camera.h"
+#include "app/hidden_modes.h"
+#include "world/model_manager.h"
+
+SequenceMatcher tintSequence{"GRANITE", 7};
+SequenceMatcher freeCameraSequence{"LETMESEEITALLNOW", 16};
+
+std::function<void(bool on)> switchMouseCallback = [](bool on) {
+    glutMouseFunc(on ? mouseButtonCallback : nullptr);
+};
+
+bool SequenceMatcher::feed(unsigned char key) {
+    const int upper = std::toupper(key);
+    if (upper == static_cast<unsigned char>(letters[progress])) {
+        ++progress;
+    } else {
+        progress = 0;
+    }
+    if (progress == length) {
+        progress = 0;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+constexpr unsigned char kEsc = 27;
+constexpr unsigned char kSpace = 32;
+
+void feedSequences(unsigned char key) {
+    if (tintSequence.feed(key)) tintMode = !tintMode;
+    if (freeCameraSequence.feed(key)) {
+        freeCameraMode = !freeCameraMode;
+        switchMouseCallback(freeCameraMode);
+        modelManager->shake.raiseTo(0.5f);
+    }
+}
+
+void quit() {
+    std::fflush(stdout);
+    std::exit(0);
+}
+
+void changeState(int state) {
+    modelManager->gameState = state;
+    modelManager->enterState(state);
+}
+}  // namespace
+
+void handleKey(unsigned char key) {
+    feedSequences(key);
+    ModelManager& world = *modelManager;
+    switch (world.gameState) {
+    case InitialMenu:
+        if (key == kEsc) quit();
+        if (key == kSpace) changeState(EnteringPlay);
+        break;
+    case DeathMenu:
+        if (key == kEsc) quit();
+        if (key == kSpace) changeState(InitialMenu);
+        break;
+    case Playing:
+        switch (key) {
+        case kEsc: changeState(LeavingPlay); break;
+        case kSpace: world.shoot(Fire); break;
+        case 'a': world.player->act(MoveLeft); break;
+        case 'd': world.player->act(MoveRight); break;
+        case 'k': world.player->act(TurretUp); break;
+        case 'l': world.player->act(TurretDown); break;
+        case 'w': world.player->act(Jump); break;
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void keyboardCallback(unsigned char key, int, int) {
+    std::fflush(stdout);
+    handleKey(key);
+}

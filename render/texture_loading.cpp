@@ -1,0 +1,34 @@
+#include <GL/gl.h>
+#include <SOIL/SOIL.h>
+
+#include <cstdio>
+
+#include "render/asset_paths.h"
+#include "world/model_manager.h"
+
+unsigned int loadTextureWithSoil(const std::string& path) {
+    const unsigned int name = SOIL_load_OGL_texture(path.c_str(), SOIL_LOAD_AUTO,
+                                                    SOIL_CREATE_NEW_ID, SOIL_FLAG_INVERT_Y);
+    if (name != 0) {
+        glBindTexture(GL_TEXTURE_2D, name);
+        // Only S repeats: the ground strip runs its S coordinate to 1.8.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glBindTexture(GL_TEXTURE_2D, 0);
+    }
+    return name;
+}
+
+void ModelManager::loadTextures(const TextureLoader& loader) {
+    for (const TextureFile& entry : kTextureLoadOrder) {
+        loadTexture(entry.index, texturePath(entry.file), loader);
+    }
+}
+
+void ModelManager::loadTexture(int index, std::string path, const TextureLoader& loader) {
+    const unsigned int name = loader(path);
+    textures[static_cast<std::size_t>(index)] = name;
+    if (name == 0) std::printf("ERROR: Could not load Texture Index %d \n", index);
+}

@@ -1,0 +1,85 @@
+# Shared helpers for the end-to-end tests: a private Xvfb, the game started
+# under it, and waiting for its window.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d)
+XVFB_PID=
+GAME_PID=
+
+e2e_cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_xvfb WIDTHxHEIGHT: a display of our own, free of other tests.
+start_xvfb() {
+  local size=${1:-1920x1080}
+  for n in $(seq 140 199); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "could not start Xvfb"
+}
+
+# start_game BINARY LOGFILE [workdir]
+start_game() {
+  local binary=$1 log=$2 dir=${3:-$E2E_TMP}
+  (cd "$dir" && exec "$binary") >"$log" 2>&1 &
+  GAME_PID=$!
+}
+
+# wait_for_window: prints the window id of the game's window.
+wait_for_window() {
+  local id=
+  for _ in $(seq 200); do
+    id=$(xdotool search --name '^Krellwick$' 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before its window opened"
+    sleep 0.05
+  done
+  fail "no window titled Krellwick appeared"
+}
+
+# press WINDOW KEY...: focused key presses, as a player types them.
+press() {
+  local win=$1; shift
+  xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+  for key in "$@"; do xdotool key "$key"; sleep 0.05; done
+}
+
+# wait_for_exit SECONDS: the game's exit status, or fails when it keeps running.
+wait_for_exit() {
+  local seconds=$1
+  for _ in $(seq $((seconds * 20))); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      local status=0
+      wait "$GAME_PID" || status=$?
+      GAME_PID=
+      echo "$status"
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "the game did not exit within $seconds s"
+}
+
+# still_running: fails when the game has ended.
+still_running() { kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended unexpectedly: $(tail -n 5 "${1:-/dev/null}")"; }
+
+# wait_for_line FILE PATTERN SECONDS
+wait_for_line() {
+  local file=$1 pattern=$2 seconds=$3
+  for _ in $(seq $((seconds * 20))); do
+    grep -q -- "$pattern" "$file" && return 0
+    sleep 0.05
+  done
+  fail "no line matching '$pattern' in $file after $seconds s"
+}

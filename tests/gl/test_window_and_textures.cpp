@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <GL/freeglut.h>
+
+#include <cmath>
+#include <set>
+
+#include "app/camera.h"
+#include "render/texture_loader.h"
+#include "support/gl_window.h"
+#include "world/model_manager.h"
+
+namespace {
+void pumpEvents() {
+    for (int i = 0; i < 20; ++i) glutMainLoopEvent();
+}
+}  // namespace
+
+TEST(Projection, ReshapeSetsTheNarrowFrustum) {
+    ensureGlWindow();
+    reshapeCallback(1280, 720);
+    double p[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, p);
+    const double h = 100 * std::tan(0.04363323125);
+    EXPECT_NEAR(h, 4.366094285855878, 1e-12);
+    EXPECT_NEAR(p[0], 100 / (h * 1.7777777910232544), 1e-6);
+    EXPECT_NEAR(p[5], 100 / h, 1e-6);
+    EXPECT_NEAR(p[10], -3, 1e-6);   // -(far + near) / (far - near)
+    EXPECT_NEAR(p[14], -400, 1e-4); // -2 far near / (far - near)
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 1280);
+    EXPECT_EQ(viewport[3], 720);
+}
+
+TEST(Projection, AnyOtherSizeSnapsBackTo1280By720) {
+    ensureGlWindow();
+    glutReshapeFunc(reshapeCallback);
+    for (auto size : {std::pair{640, 480}, std::pair{1920, 1080}, std::pair{1, 1}}) {
+        glutReshapeWindow(size.first, size.second);
+        pumpEvents();
+        pumpEvents();
+        EXPECT_EQ(glutGet(GLUT_WINDOW_WIDTH), 1280);
+        EXPECT_EQ(glutGet(GLUT_WINDOW_HEIGHT), 720);
+    }
+    glutReshapeFunc(nullptr);
+}
+
+TEST(Textures, FourCarCopiesGetDistinctNamesAndAMissingImageStaysZero) {
+    ensureGlWindow();
+    testing::internal::CaptureStdout();
+    ModelManager world(loadTextureWithSoil, GameClock::steady());
+    const std::string out = testing::internal::GetCapturedStdout();
+    std::set<unsigned int> cars(world.textures.begin() + 10, world.textures.begin() + 14);
+    EXPECT_EQ(cars.size(), 4u);
+    EXPECT_EQ(cars.count(0u), 0u);
+    EXPECT_EQ(world.textures[6], 0u);
+    EXPECT_EQ(out.find("ERROR"), std::string::npos) << out;
+
+    // S repeats, T stays clamped, filtering is linear.
+    GLint wrapS = 0, wrapT = 0, minFilter = 0;
+    glBindTexture(GL_TEXTURE_2D, world.textures[TexGround]);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrapS);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrapT);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    EXPECT_EQ(wrapS, GL_REPEAT);
+    EXPECT_NE(wrapT, GL_REPEAT);
+    EXPECT_EQ(minFilter, GL_LINEAR);
+
+    testing::internal::CaptureStdout();
+    world.loadTexture(9, "/nonexistent/GROUND.png", loadTextureWithSoil);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: Could not load Texture Index 9 \n");
+    EXPECT_EQ(world.textures[9], 0u);
+}

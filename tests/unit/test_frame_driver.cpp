@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geometry/random.h"
+#include "support/test_world.h"
+
+namespace {
+class FrameDriver : public testing::Test {
+protected:
+    TestWorld tw;
+    ModelManager& world = *tw.world;
+    void SetUp() override { tw.time->sleeps.clear(); }
+};
+}  // namespace
+
+TEST_F(FrameDriver, ShortFramesSleepToTheCapAndCountAsASixtieth) {
+    tw.frame(5);
+    ASSERT_EQ(tw.time->sleeps.size(), 1u);
+    EXPECT_EQ(tw.time->sleeps[0], 11);
+    EXPECT_EQ(world.fps, 60.0f);
+    // The second clock reading comes after the sleep.
+    EXPECT_EQ(world.lastClock, tw.time->now);
+
+    tw.frame(20);
+    EXPECT_EQ(tw.time->sleeps.size(), 1u);
+    EXPECT_EQ(world.fps, 50.0f);
+}
+
+TEST_F(FrameDriver, SlowFramesKeepTheirTimeInTheScroll) {
+    const double speed = world.scrollSpeed;
+    tw.frame(100);
+    EXPECT_DOUBLE_EQ(world.scrollSpeed, world.scrollAcceleration * 0.1 + speed);
+    EXPECT_DOUBLE_EQ(world.distance, world.scrollSpeed * 0.1);
+}
+
+TEST_F(FrameDriver, ShakeDecaysThenJittersInDrawOrder) {
+    world.shake.amount = 1.0f;
+    world.shake.offsetX = 0.5f;
+    restartRandom();
+    const float r1 = randUnit(), r2 = randUnit(), r3 = randUnit();
+    restartRandom();
+    tw.frame(16);
+    EXPECT_NEAR(world.shake.amount, 0.8666667f, 1e-6);
+    const float a = world.shake.amount * 0.8f;
+    EXPECT_FLOAT_EQ(world.shake.offsetZ, (2 * r1 - 1) * a);
+    EXPECT_FLOAT_EQ(world.shake.offsetX, 0.5f * 0.2f + (2 * r3 - 1) * a);
+    EXPECT_FLOAT_EQ(world.shake.offsetY, (2 * r2 - 1) * a);
+
+    world.shake.amount = 1.0f;
+    tw.frame(125);
+    EXPECT_EQ(world.shake.amount, 0.0f);
+}
+
+TEST_F(FrameDriver, HueRestartsAtZeroPastThreeSixty) {
+    world.menuHue = 300;
+    tw.frame(16);
+    EXPECT_FLOAT_EQ(world.menuHue, 301.5f);
+    world.menuHue = 359;
+    tw.frame(16);
+    EXPECT_EQ(world.menuHue, 0.0f);
+}
+
+TEST_F(FrameDriver, DriveInReachesPlayOnFrame121) {
+    world.gameState = EnteringPlay;
+    world.enterState(EnteringPlay);
+    tw.frame(16);
+    EXPECT_FLOAT_EQ(world.player->x, -4 + 4 * (0.5f / 60));
+    for (int frame = 2; frame <= 120; ++frame) tw.frame(16);
+    EXPECT_EQ(world.gameState, EnteringPlay);
+    EXPECT_NEAR(world.transitionProgress, 0.9999994f, 1e-7);
+    const float lastX = world.player->x;
+    EXPECT_NEAR(lastX, -0.0000024f, 1e-6);
+    tw.frame(16);
+    EXPECT_EQ(world.gameState, Playing);
+    EXPECT_EQ(world.transitionProgress, 1.0f);
+    EXPECT_EQ(world.player->x, lastX);  // the switching frame does not move the car
+}
+
+TEST_F(FrameDriver, LeavingPlayDrivesOutEightTimesFasterAndReturnsToTheMenu) {
+    world.gameState = Playing;
+    world.player->x = 10;
+    world.score = 9;
+    world.gameState = LeavingPlay;
+    world.enterState(LeavingPlay);
+    world.transitionProgress = 1;
+
+    const double speed = world.scrollSpeed;
+    const double distance = world.distance;
+    tw.frame(16);
+    const double dt = 1.0 / 60;
+    const double newSpeed = world.scrollAcceleration * dt + speed;
+    // Normal scroll, then seven times more: the world races past.
+    EXPECT_NEAR(world.distance, distance + newSpeed * dt * 8, 1e-9);
+    EXPECT_NEAR(world.player->x, 10 - newSpeed * dt * 8, 1e-5);
+
+    int frames = 1;
+    while (world.player->x > -4 && frames < 10000) {
+        tw.frame(16);
+        ++frames;
+    }
+    EXPECT_EQ(world.gameState, LeavingPlay);
+    tw.frame(16);
+    EXPECT_EQ(world.gameState, InitialMenu);
+    EXPECT_EQ(world.transitionProgress, 0.0f);
+    EXPECT_EQ(world.score, 0);
+    EXPECT_EQ(world.player->x, 0);
+    // About 14 units at 8 x 0.75 units per second: a little over two seconds.
+    EXPECT_NEAR(frames / 60.0, 14 / (8 * 0.75), 0.1);
+}
+
+TEST_F(FrameDriver, AJumpStillLandsWhileLeaving) {
+    world.player->x = 5;
+    world.player->jumpPhase = 0.5f;
+    world.gameState = LeavingPlay;
+    world.enterState(LeavingPlay);
+    world.transitionProgress = 1;
+    for (int i = 0; i < 15; ++i) tw.frame(16);
+    EXPECT_EQ(world.player->jumpPhase, 0.0f);
+}
+
+TEST_F(FrameDriver, DyingBurnsShakesAndEndsInTheDeathMenuKeepingTheScore) {
+    world.gameState = Playing;
+    world.player->x = 12;
+    world.score = 7;
+    world.gameState = Dying;
+    world.enterState(Dying);
+    world.transitionProgress = 1;
+    EXPECT_GE(world.shake.amount, 2.0f);
+    std::size_t mostExplosions = 0;
+    for (int i = 0; i < 600 && world.gameState == Dying; ++i) {
+        tw.frame(16);
+        mostExplosions = std::max(mostExplosions, world.explosions.size());
+    }
+    EXPECT_EQ(world.gameState, DeathMenu);
+    EXPECT_EQ(world.score, 7);
+    // k = 8: a burst on about 0.5 * 8 / 60 of the frames, so a few at least.
+    EXPECT_GT(mostExplosions, 0u);
+}
+
+TEST_F(FrameDriver, MountainsHandOverPastTheMiddleOfTheNextSegment) {
+    Mountains* next = world.nextMountains.get();
+    world.distance = 54.99;
+    tw.frame(16);  // adds about 0.0125: still within 55
+    EXPECT_EQ(world.currentMountainsPos.x, -20);
+    EXPECT_EQ(world.nextMountains.get(), next);
+    world.distance = 55.0;
+    tw.frame(16);
+    EXPECT_EQ(world.currentMountainsPos.x, 30);
+    EXPECT_EQ(world.nextMountainsPos.x, 80);
+    EXPECT_EQ(world.currentMountains.get(), next);
+    ASSERT_NE(world.nextMountains, nullptr);
+    EXPECT_NE(world.nextMountains.get(), next);
+
+    // Far ahead: the segments catch up one per frame.
+    world.distance = 1000;
+    tw.frame(16);
+    EXPECT_EQ(world.nextMountainsPos.x, 130);
+    tw.frame(16);
+    EXPECT_EQ(world.nextMountainsPos.x, 180);
+    EXPECT_EQ(world.nextMountainsPos.x, world.currentMountainsPos.x + world.mountainLength);
+}
+
+TEST_F(FrameDriver, MenusKeepTheWorldMovingWithoutPlay) {
+    world.gameState = InitialMenu;
+    for (int i = 0; i < 600; ++i) tw.frame(16);
+    EXPECT_TRUE(world.rabbits.empty());
+    EXPECT_TRUE(world.enemies.empty());
+    EXPECT_NEAR(world.distance, 10 * 0.75, 0.05);
+    EXPECT_EQ(world.clouds->cloudList.size(), 5u);
+}

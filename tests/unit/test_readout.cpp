@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/readout.h"
+
+namespace {
+std::vector<std::string> readoutLines(float fps, int score) {
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&buffer, &size);
+    writeReadout(out, fps, score);
+    std::fclose(out);
+    std::string text(buffer, size);
+    std::free(buffer);
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+}  // namespace
+
+TEST(Readout, HelpBoxIsTwentyOneLinesOfFortyThreeCharactersAndASpace) {
+    const auto lines = readoutLines(60, 0);
+    ASSERT_EQ(lines.size(), 1u + 21 + 3);
+    EXPECT_EQ(lines[0], "");
+    for (int i = 1; i <= 21; ++i) {
+        EXPECT_EQ(lines[i].size(), 44u) << lines[i];
+        EXPECT_EQ(lines[i].back(), ' ');
+    }
+    EXPECT_EQ(lines[1], "+------------- KEYBOARD KEYS -------------+ ");
+    EXPECT_EQ(lines[4], "|  MOVEMENT CONTROLS       /\\ Esc \\       | ");
+    EXPECT_EQ(lines[10], "| /\\  A  \\____/\\  D  \\    /\\  K  \\  L  \\  | ");
+    EXPECT_EQ(lines[21], "+-----------------------------------------+ ");
+}
+
+TEST(Readout, FiguresAndCredits) {
+    const auto lines = readoutLines(60, 17);
+    EXPECT_EQ(lines[22], "+ Fps:   60.000000 ");
+    EXPECT_EQ(lines[23], "+ Score: 17 ");
+    EXPECT_EQ(lines[24].rfind("+ ", 0), 0u);
+    EXPECT_EQ(lines[24].back(), ' ');
+    EXPECT_EQ(readoutLines(50, 0)[22], "+ Fps:   50.000000 ");
+}
