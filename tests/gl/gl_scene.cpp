@@ -1,6 +1,5 @@
 #include "gl_scene.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -9,24 +8,10 @@
 #include <cstdlib>
 
 #include "app/hidden_modes.h"
-
-namespace {
-void ensureWindow() {
-    static bool created = false;
-    if (created) return;
-    int argc = 1;
-    char name[] = "krellwick_gl_tests";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(1280, 720);
-    glutCreateWindow("krellwick_gl_tests");
-    created = true;
-}
-}  // namespace
+#include "support/gl_window.h"
 
 void GlScene::SetUp() {
-    ensureWindow();
+    ensureGlWindow();
     tintMode = false;
     glViewport(0, 0, kWidth, kHeight);
     glMatrixMode(GL_PROJECTION);

@@ -23,17 +23,17 @@ public:
         int height() const { return top - bottom + 1; }
     };
 
-protected:
-
-    void SetUp() override;
-    void TearDown() override;
-
     // A texture of w x h RGBA texels, first row at t = 0; nearest filtering,
     // S repeating.
     static unsigned int makeTexture(int w, int h, const std::vector<std::uint8_t>& rgba);
     // A 4x4 texture filled with one colour.
     static unsigned int solidTexture(std::uint8_t r, std::uint8_t g, std::uint8_t b,
                                      std::uint8_t a = 255);
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
     // Reads the back buffer.
     void readFrame();
     Rgb pixel(int x, int y) const;
