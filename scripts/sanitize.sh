@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the test programs with sanitizers and runs them:
+#   build-asan/: AddressSanitizer + UndefinedBehaviorSanitizer over the whole
+#                unit and drawing suite (the drawing tests need $DISPLAY);
+#   build-tsan/: ThreadSanitizer over the unit suite, whose world tests run
+#                the frame with its background worker, and a soak of
+#                SOAK_MINUTES (default 3) minutes of game time.
+# Any finding fails the run. scripts/test.sh calls this under its Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+soak_minutes=${SOAK_MINUTES:-3}
+jobs=$(nproc)
+
+# -O1 keeps the builds and the instrumented runs quick; only test programs.
+configure() {
+  cmake -S "$root" -B "$1" -DKRELLWICK_BENCH=OFF -DKRELLWICK_SANITIZE="$2" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" >/dev/null
+}
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+configure "$root/build-asan" address,undefined
+cmake --build "$root/build-asan" -j "$jobs" --target krellwick_tests krellwick_gl_tests
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1
+export LSAN_OPTIONS=suppressions=$root/scripts/lsan_suppressions.txt:print_suppressions=0
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+(cd "$root/build-asan" && ctest -L 'unit|gl' --output-on-failure -j "$jobs")
+
+echo "== ThreadSanitizer"
+configure "$root/build-tsan" thread
+cmake --build "$root/build-tsan" -j "$jobs" --target krellwick_tests krellwick_soak
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+(cd "$root/build-tsan" && ctest -L unit --output-on-failure -j "$jobs")
+"$root/build-tsan/krellwick_soak" "$soak_minutes"
