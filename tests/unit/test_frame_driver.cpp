@@ -140,7 +140,7 @@ TEST_F(FrameDriver, DyingBurnsShakesAndEndsInTheDeathMenuKeepingTheScore) {
 
 TEST_F(FrameDriver, MountainsHandOverPastTheMiddleOfTheNextSegment) {
     Mountains* next = world.nextMountains.get();
-    world.distance = 54.99;
+    world.distance = 54.98;
     tw.frame(16);  // adds about 0.0125: still within 55
     EXPECT_EQ(world.currentMountainsPos.x, -20);
     EXPECT_EQ(world.nextMountains.get(), next);
@@ -166,6 +166,7 @@ TEST_F(FrameDriver, MenusKeepTheWorldMovingWithoutPlay) {
     for (int i = 0; i < 600; ++i) tw.frame(16);
     EXPECT_TRUE(world.rabbits.empty());
     EXPECT_TRUE(world.enemies.empty());
-    EXPECT_NEAR(world.distance, 10 * 0.75, 0.05);
+    // Ten seconds from 0.75 units a second, 0.01 faster every second.
+    EXPECT_NEAR(world.distance, 10 * 0.75 + 0.01 * 100 / 2, 0.02);
     EXPECT_EQ(world.clouds->cloudList.size(), 5u);
 }

@@ -116,7 +116,7 @@ TEST_F(Keyboard, TransitionsIgnoreGameKeys) {
     for (int state : {EnteringPlay, LeavingPlay, Dying}) {
         world.gameState = state;
         world.player->x = 3;
-        for (unsigned char key : {' ', 27, 'a', 'd', 'w'}) handleKey(key);
+        for (unsigned char key : {' ', '\x1b', 'a', 'd', 'w'}) handleKey(key);
         EXPECT_EQ(world.gameState, state);
         EXPECT_EQ(world.player->x, 3);
         EXPECT_TRUE(world.playerBullets.empty());

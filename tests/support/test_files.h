@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// A file with the given content in the temporary directory, removed again
+// when the object goes.
+class TempFile {
+public:
+    explicit TempFile(const std::string& content);
+    ~TempFile();
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    std::string path;
+};
+
+// A model file as the build copies it: models/<name> beside the test program.
+std::string builtModelPath(const std::string& name);
