@@ -81,6 +81,8 @@ protected:
         freeCameraMode = false;
         tintSequence.progress = 0;
         freeCameraSequence.progress = 0;
+        // The same session whatever ran before it in this process.
+        restartRandom();
         states.push_back(w.gameState);
     }
     void TearDown() override { modelManager = nullptr; }
