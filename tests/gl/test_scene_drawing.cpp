@@ -75,8 +75,12 @@ TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
     world->drawBackground();
     readFrame();
     EXPECT_TRUE(boxOf(255, 255, 255, 0).empty());
-    // The backdrop fills the whole view.
-    EXPECT_EQ(boxOf(0, 0, 80, 0).count, kWidth * kHeight);
+    // The backdrop fills the view down to its lower edge, y = -2 (the ground
+    // covers the rest in the game).
+    const PixelBox backdrop = boxOf(0, 0, 80, 0);
+    const PixelBox backdropRect = projectedBox(-4, 24, -2, 12, -30);
+    EXPECT_EQ(backdrop.count, kWidth * (kHeight - backdropRect.bottom));
+    EXPECT_NEAR(backdrop.bottom, backdropRect.bottom, 1);
 }
 
 TEST_F(SceneDrawing, TheNightSkyCoversTheUpperBackdrop) {
@@ -128,7 +132,10 @@ TEST_F(SceneDrawing, TintTurnsNearQuadsOrangeWhileTheBackdropKeepsItsColours) {
     redraw();
     // The ground strip (y -3 to 0.4 at depth 1) is orange, the sky above it
     // keeps the backdrop's blue.
-    expectNear(boxOf(255, 128, 0, 1), projectedBox(-2, 22, -3, 0.4f, 1), 1);
+    const PixelBox ground = boxOf(255, 128, 0, 1);
+    EXPECT_EQ(ground.count, kWidth * ground.height());
+    EXPECT_EQ(ground.bottom, 0);
+    EXPECT_NEAR(ground.top, projectedBox(-2, 22, -3, 0.4f, 1).top, 1);
     const PixelBox backdrop = boxOf(0, 0, 255, 0);
     ASSERT_FALSE(backdrop.empty());
     EXPECT_EQ(backdrop.top, kHeight - 1);
