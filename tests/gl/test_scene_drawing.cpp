@@ -21,8 +21,8 @@ protected:
         testing::internal::GetCapturedStdout();
         static const unsigned int clear = solidTexture(0, 0, 0, 0);
         world->textures.fill(clear);
-        world->currentMountains.reset();
-        world->nextMountains.reset();
+        currentSegment = std::move(world->currentMountains);
+        nextSegment = std::move(world->nextMountains);
         world->clouds->cloudList.clear();
     }
     void TearDown() override {
@@ -35,6 +35,9 @@ protected:
         readFrame();
     }
     std::unique_ptr<ModelManager> world;
+    // Kept aside so most tests see only quads.
+    std::unique_ptr<Mountains> currentSegment;
+    std::unique_ptr<Mountains> nextSegment;
 };
 
 void expectNear(const GlScene::PixelBox& actual, const GlScene::PixelBox& expected,
@@ -75,8 +78,12 @@ TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
     world->drawBackground();
     readFrame();
     EXPECT_TRUE(boxOf(255, 255, 255, 0).empty());
-    // The backdrop fills the whole view.
-    EXPECT_EQ(boxOf(0, 0, 80, 0).count, kWidth * kHeight);
+    // The backdrop fills the view down to its lower edge, y = -2 (the ground
+    // covers the rest in the game).
+    const PixelBox backdrop = boxOf(0, 0, 80, 0);
+    const PixelBox backdropRect = projectedBox(-4, 24, -2, 12, -30);
+    EXPECT_EQ(backdrop.count, kWidth * (kHeight - backdropRect.bottom));
+    EXPECT_NEAR(backdrop.bottom, backdropRect.bottom, 1);
 }
 
 TEST_F(SceneDrawing, TheNightSkyCoversTheUpperBackdrop) {
@@ -128,7 +135,10 @@ TEST_F(SceneDrawing, TintTurnsNearQuadsOrangeWhileTheBackdropKeepsItsColours) {
     redraw();
     // The ground strip (y -3 to 0.4 at depth 1) is orange, the sky above it
     // keeps the backdrop's blue.
-    expectNear(boxOf(255, 128, 0, 1), projectedBox(-2, 22, -3, 0.4f, 1), 1);
+    const PixelBox ground = boxOf(255, 128, 0, 1);
+    EXPECT_EQ(ground.count, kWidth * ground.height());
+    EXPECT_EQ(ground.bottom, 0);
+    EXPECT_NEAR(ground.top, projectedBox(-2, 22, -3, 0.4f, 1).top, 1);
     const PixelBox backdrop = boxOf(0, 0, 255, 0);
     ASSERT_FALSE(backdrop.empty());
     EXPECT_EQ(backdrop.top, kHeight - 1);
@@ -227,4 +237,216 @@ TEST_F(SceneDrawing, LeavesTheDrawingStateAsItFoundIt) {
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         EXPECT_EQ(bound, 0);
     }
+}
+
+namespace {
+// A standard balloon (radius 0.5) with blue basket and magenta passenger.
+class BalloonDrawing : public SceneDrawing {
+protected:
+    void SetUp() override {
+        SceneDrawing::SetUp();
+        world->textures[TexBasket] = solidTexture(0, 0, 255);
+        const unsigned int magenta = solidTexture(255, 0, 255);
+        for (int i = 0; i < 4; ++i) world->textures[TexRabbitIdle01 + i] = magenta;
+        world->enemies.emplace_back(8, 6, 0.03f, world->textures, world->sphereMeshes, 0.5f, 1,
+                                    19);
+        world->player->x = -30;
+        world->gameState = Playing;
+        ASSERT_EQ(world->enemies[0].meshCount, 3);
+    }
+    // Balloon pixels: above the basket's top edge (y = 6).
+    template <typename Keep>
+    int countAboveBasket(Keep keep) {
+        double px, py;
+        project(0, 6, 0.03f, px, py);
+        int n = 0;
+        for (int y = static_cast<int>(py) + 2; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) n += keep(pixel(x, y));
+        return n;
+    }
+};
+}  // namespace
+
+TEST_F(BalloonDrawing, BasketBelowTheBalloonAndTheRiderBehindIt) {
+    redraw();
+    expectNear(boxOf(0, 0, 255, 0), projectedBox(7.5f, 8.5f, 4.75f, 6, 0.03f));
+    // The rider (1 x 1 from (7.45, 4.9)) only shows left of the basket.
+    const PixelBox rider = boxOf(255, 0, 255, 0);
+    const PixelBox riderRect = projectedBox(7.45f, 8.45f, 4.9f, 5.9f, 0.03f);
+    ASSERT_FALSE(rider.empty());
+    EXPECT_NEAR(rider.left, riderRect.left, 1);
+    EXPECT_NEAR(rider.bottom, riderRect.bottom, 1);
+    EXPECT_NEAR(rider.top, riderRect.top, 1);
+    EXPECT_LE(rider.width(), 4);
+}
+
+TEST_F(BalloonDrawing, TheBalloonIsARedSphereOfHalfAUnit) {
+    redraw();
+    const int red = countAboveBasket([](Rgb p) { return p.r > 0 && p.g == 0 && p.b == 0; });
+    const int other = countAboveBasket([](Rgb p) { return p.g > 0 || p.b > 0; });
+    EXPECT_EQ(other, 0);
+    // Roughly the area of the upper half disc (pi r^2 / 2 at 55 px per unit).
+    EXPECT_NEAR(red, 3.14159 * 0.25 / 2 * 55.4 * 55.4, 0.25 * 1200);
+    const PixelBox lit = boxOfLit();
+    EXPECT_NEAR(lit.top, projectedBox(7.5f, 8.5f, 5.5f, 6.5f, 0.03f).top, 3);
+}
+
+TEST_F(BalloonDrawing, InTintModeTheFacetsShowBlackAndWhite) {
+    tintMode = true;
+    redraw();
+    const int grey = countAboveBasket([](Rgb p) { return p.g > 0 && p.g == p.r && p.b == p.r; });
+    const int red = countAboveBasket([](Rgb p) { return p.r > 0 && p.g == 0; });
+    EXPECT_GT(grey, 100);
+    EXPECT_EQ(red, 0);
+    // The shared mesh keeps its own colour mode.
+    EXPECT_EQ(world->sphereMeshes[0].colorMode, TriangleColors);
+}
+
+TEST_F(BalloonDrawing, EachHitShowsACoarserMeshAndTheLastShowsNothing) {
+    int previous = -1;
+    for (int hits = 3; hits >= 1; --hits) {
+        world->enemies[0].hitsLeft = hits;
+        redraw();
+        const int n = countAboveBasket([](Rgb p) { return p.r > 0; });
+        EXPECT_GT(n, 500) << hits;
+        EXPECT_NE(n, previous) << hits;
+        previous = n;
+    }
+    for (int hits : {0, -1, 4}) {
+        world->enemies[0].hitsLeft = hits;
+        redraw();
+        EXPECT_TRUE(boxOfLit().empty()) << hits;
+    }
+}
+
+TEST_F(SceneDrawing, RabbitsShowTheirIdleOrHopFrame) {
+    const unsigned int red = solidTexture(255, 0, 0);
+    const unsigned int green = solidTexture(0, 255, 0);
+    for (int i = 0; i < 4; ++i) world->textures[TexRabbitIdle01 + i] = red;
+    for (int i = 0; i < 5; ++i) world->textures[TexRabbitJump01 + i] = green;
+    world->player->x = -30;
+    world->gameState = Playing;
+    world->rabbits.emplace_back(6, 0, 0.01f, world->textures);
+    Rabbit& r = world->rabbits[0];
+    r.x = 6, r.y = 2;
+    const float w = r.width, h = r.height;
+    redraw();
+    expectNear(boxOf(255, 0, 0, 0), projectedBox(6, 6 + w, 2, 2 + h, 0.01f));
+    EXPECT_TRUE(boxOf(0, 255, 0, 0).empty());
+
+    // The third hop frame is drawn 0.1 left and 0.76 widths up.
+    r.hopping = 1;
+    r.jumpAnimation.frame = 2;
+    redraw();
+    EXPECT_TRUE(boxOf(255, 0, 0, 0).empty());
+    expectNear(boxOf(0, 255, 0, 0),
+               projectedBox(5.9f, 5.9f + w, 2 + 0.76f * w, 2 + h + 0.76f * w, 0.01f));
+}
+
+TEST_F(SceneDrawing, BulletsTurnAboutTheirLowerLeftCorner) {
+    for (int i : {15, 16, 17, 45, 46}) world->textures[i] = solidTexture(255, 0, 0);
+    world->player->x = -30;
+    world->gameState = Playing;
+    world->playerBullets.emplace_back(0, 5, 5, 0.05f, world->textures);
+    Bullet& b = world->playerBullets[0];
+    b.x = 5, b.y = 5, b.angle = 90;
+    redraw();
+    // 1 x 0.5 turned a quarter: 0.5 wide to the left, 1 high.
+    expectNear(boxOf(255, 0, 0, 0), projectedBox(4.5f, 5, 5, 6, 0.05f));
+}
+
+TEST_F(SceneDrawing, TheDeathScreenDrawsTheGroundBeforeTheBullets) {
+    // A clear ground still writes depth: bullets drawn after it vanish behind.
+    for (int i : {15, 16, 17, 45, 46}) world->textures[i] = solidTexture(255, 0, 0);
+    world->player->x = -30;
+    world->enemyBullets.emplace_back(0, 5, 0, 0.05f, world->textures);
+    world->enemyBullets[0].y = -0.2f;
+    world->playerBullets.emplace_back(0, 8, 2, 0.05f, world->textures);
+    world->playerBullets[0].y = 2;
+    for (int state : {InitialMenu, DeathMenu}) {
+        world->gameState = state;
+        redraw();
+        const PixelBox bullets = boxOf(255, 0, 0, 0);
+        const PixelBox above = projectedBox(8, 9, 2, 2.5f, 0.05f);
+        const PixelBox inGround = projectedBox(5, 6, -0.2f, 0.3f, 0.05f);
+        ASSERT_FALSE(bullets.empty());
+        EXPECT_NEAR(bullets.top, above.top, 1);
+        if (state == DeathMenu)
+            EXPECT_EQ(bullets.count, above.count);
+        else
+            EXPECT_NEAR(bullets.bottom, inGround.bottom, 1);
+    }
+}
+
+TEST_F(SceneDrawing, ParticlesSpinFadeAndStopShowingWhenTheirAnimationEnds) {
+    world->player->x = -30;
+    world->gameState = Playing;
+    auto add = [&](float x, float y, unsigned int texture) {
+        world->particles.emplace_back(Vec3{}, x, y, 0, true, oneFrame(texture), 1.0f);
+        return &world->particles.back();
+    };
+    add(4, 4, solidTexture(255, 255, 255));
+    Particle* fading = add(10, 4, solidTexture(0, 255, 0));
+    fading->fades = true;
+    fading->fadeTime = 2;
+    fading->age = 1;
+    fading->spinRate = 45;  // turned 45 degrees
+    Particle* spent = add(16, 4, solidTexture(0, 0, 255));
+    spent->animation.running = false;
+    fading = &world->particles[1];
+    redraw();
+    // Centred on (x, y).
+    expectNear(boxOf(255, 255, 255, 0), projectedBox(3.5f, 4.5f, 3.5f, 4.5f, -0.01f));
+    // Half alpha, and a diamond 1.41 across.
+    const PixelBox diamond = boxOf(0, 128, 0, 1);
+    const float h = 0.7071f;
+    expectNear(diamond, projectedBox(10 - h, 10 + h, 4 - h, 4 + h, -0.01f), 2);
+    EXPECT_NEAR(diamond.count, 55.4 * 55.4, 150);
+    EXPECT_TRUE(boxOf(0, 0, 255, 0).empty());
+
+    world->gameState = InitialMenu;
+    redraw();
+    EXPECT_TRUE(boxOf(255, 255, 255, 0).empty());
+}
+
+TEST_F(SceneDrawing, MountainsStandBetweenTheBackdropAndTheGroundAndTurnOrangeInTint) {
+    world->currentMountains = std::move(currentSegment);
+    world->nextMountains = std::move(nextSegment);
+    const Vec3 own = world->currentMountains->color;
+    int mountainPixels = 0;
+    for (bool tint : {false, true, false}) {
+        tintMode = tint;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        world->drawBackground();
+        readFrame();
+        int lit = 0, orange = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const Rgb p = pixel(x, y);
+                if (p.r + p.g + p.b == 0) continue;
+                ++lit;
+                orange += p.b == 0 && p.r > p.g && p.g > 0;
+            }
+        EXPECT_GT(lit, kWidth * 20) << tint;
+        if (tint) {
+            EXPECT_GT(orange, lit * 9 / 10);
+            EXPECT_EQ(world->currentMountains->mesh->color, (Vec3{1, 0.5f, 0}));
+            EXPECT_EQ(world->nextMountains->mesh->color, (Vec3{1, 0.5f, 0}));
+        } else {
+            EXPECT_EQ(orange, 0);
+            EXPECT_EQ(world->currentMountains->mesh->color, own);
+            // The same picture before and after the tint.
+            if (mountainPixels) {
+                EXPECT_EQ(lit, mountainPixels);
+            }
+            mountainPixels = lit;
+        }
+    }
+    // Scrolled by half a segment the relief moves on.
+    world->distance = 25;
+    std::vector<std::uint8_t> before = frame;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    world->drawBackground();
+    readFrame();
+    EXPECT_NE(frame, before);
 }

@@ -3,16 +3,22 @@
 #include <GL/freeglut.h>
 
 void ensureGlWindow() {
-    static bool open = false;
-    if (open) return;
-    int argc = 1;
-    char name[] = "krellwick_gl_tests";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
+    static int window = 0;
+    if (window != 0) {
+        // Another suite may have made its own window current meanwhile.
+        glutSetWindow(window);
+        return;
+    }
+    // Another suite of the same program may have started GLUT already.
+    if (!glutGet(GLUT_INIT_STATE)) {
+        int argc = 1;
+        char name[] = "krellwick_gl_tests";
+        char* argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+    }
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(1280, 720);
-    glutCreateWindow("Krellwick tests");
+    window = glutCreateWindow("Krellwick tests");
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutDisplayFunc([] {});
-    open = true;
 }
