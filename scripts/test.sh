@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test. Drawing and end-to-end tests run
-# under a virtual X display started here.
+# Builds everything and runs every test: unit, drawing, end-to-end and a
+# ten-minute soak, then the sanitizer builds. Drawing and end-to-end tests
+# run under a virtual X display started here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -20,3 +21,10 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)" "$@"
+
+# Then the test programs again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and with ThreadSanitizer. Left out when ctest
+# was given arguments (one test, say) or with SKIP_SANITIZERS=1.
+if [ $# -eq 0 ] && [ "${SKIP_SANITIZERS:-}" != 1 ]; then
+  "$root/scripts/sanitize.sh"
+fi
