@@ -7,44 +7,52 @@
 
 namespace {
 
-// Collects the name of the first non-finite value handed to it.
+// Collects the name of the first non-finite value handed to it. Names are
+// only put together for that one value: this runs over every vertex of both
+// mountain segments every frame.
 struct FiniteCheck {
     std::string first;
 
-    void operator()(const std::string& what, double value) {
+    void operator()(const char* what, double value) {
+        if (first.empty() && !std::isfinite(value)) note(what, value);
+    }
+    void operator()(const char* what, const Vec3& v) {
+        (*this)(what, v.x);
+        (*this)(what, v.y);
+        (*this)(what, v.z);
+    }
+    // Element `i` of the list `list`.
+    void operator()(const char* list, std::size_t i, const char* field, double value) {
         if (first.empty() && !std::isfinite(value)) {
-            std::ostringstream out;
-            out << what << " = " << value;
-            first = out.str();
+            note(std::string(list) + "[" + std::to_string(i) + "]." + field, value);
         }
     }
-    void operator()(const std::string& what, const Vec3& v) {
-        (*this)(what + ".x", v.x);
-        (*this)(what + ".y", v.y);
-        (*this)(what + ".z", v.z);
+    void note(const std::string& what, double value) {
+        std::ostringstream out;
+        out << what << " = " << value;
+        first = out.str();
     }
 };
 
-std::string item(const char* list, std::size_t i, const char* field) {
-    return std::string(list) + "[" + std::to_string(i) + "]." + field;
-}
-
-void checkAnimation(FiniteCheck& check, const std::string& what, const SpriteAnimation& a) {
-    check(what + ".elapsed", a.elapsed);
-    check(what + ".offset", a.offset);
+void checkAnimation(FiniteCheck& check, const char* list, std::size_t i,
+                    const SpriteAnimation& a) {
+    check(list, i, "animation.elapsed", a.elapsed);
+    check(list, i, "animation.offset.x", a.offset.x);
+    check(list, i, "animation.offset.y", a.offset.y);
+    check(list, i, "animation.offset.z", a.offset.z);
 }
 
 void checkBullets(FiniteCheck& check, const char* list, const std::vector<Bullet>& bullets) {
     for (std::size_t i = 0; i < bullets.size(); ++i) {
         const Bullet& b = bullets[i];
-        check(item(list, i, "x"), b.x);
-        check(item(list, i, "y"), b.y);
-        check(item(list, i, "z"), b.z);
-        check(item(list, i, "dirX"), b.dirX);
-        check(item(list, i, "dirY"), b.dirY);
-        check(item(list, i, "dirZ"), b.dirZ);
-        check(item(list, i, "speed"), b.speed);
-        checkAnimation(check, item(list, i, "animation"), b.animation);
+        check(list, i, "x", b.x);
+        check(list, i, "y", b.y);
+        check(list, i, "z", b.z);
+        check(list, i, "dirX", b.dirX);
+        check(list, i, "dirY", b.dirY);
+        check(list, i, "dirZ", b.dirZ);
+        check(list, i, "speed", b.speed);
+        checkAnimation(check, list, i, b.animation);
     }
 }
 
@@ -55,10 +63,10 @@ void checkMountains(FiniteCheck& check, const char* which, const Mountains* segm
     const std::vector<Vertex>& vertices = segment->mesh->vertices;
     for (std::size_t i = 0; i < vertices.size(); ++i) {
         const Vertex& v = vertices[i];
-        check(item(which, i, "x"), v.x);
-        check(item(which, i, "y"), v.y);
-        check(item(which, i, "z"), v.z);
-        check(item(which, i, "ny"), v.ny);
+        check(which, i, "x", v.x);
+        check(which, i, "y", v.y);
+        check(which, i, "z", v.z);
+        check(which, i, "ny", v.ny);
     }
 }
 
@@ -96,54 +104,54 @@ std::string findNonFinite(const ModelManager& world) {
 
     for (std::size_t i = 0; i < world.particles.size(); ++i) {
         const Particle& q = world.particles[i];
-        check(item("particles", i, "x"), q.x);
-        check(item("particles", i, "y"), q.y);
-        check(item("particles", i, "z"), q.z);
-        check(item("particles", i, "vx"), q.vx);
-        check(item("particles", i, "vy"), q.vy);
-        check(item("particles", i, "vz"), q.vz);
-        check(item("particles", i, "size"), q.size);
-        check(item("particles", i, "age"), q.age);
-        checkAnimation(check, item("particles", i, "animation"), q.animation);
+        check("particles", i, "x", q.x);
+        check("particles", i, "y", q.y);
+        check("particles", i, "z", q.z);
+        check("particles", i, "vx", q.vx);
+        check("particles", i, "vy", q.vy);
+        check("particles", i, "vz", q.vz);
+        check("particles", i, "size", q.size);
+        check("particles", i, "age", q.age);
+        checkAnimation(check, "particles", i, q.animation);
     }
     for (std::size_t i = 0; i < world.rabbits.size(); ++i) {
         const Rabbit& r = world.rabbits[i];
-        check(item("rabbits", i, "x"), r.x);
-        check(item("rabbits", i, "y"), r.y);
-        check(item("rabbits", i, "z"), r.z);
-        check(item("rabbits", i, "width"), r.width);
-        check(item("rabbits", i, "height"), r.height);
-        checkAnimation(check, item("rabbits", i, "idleAnimation"), r.idleAnimation);
-        checkAnimation(check, item("rabbits", i, "jumpAnimation"), r.jumpAnimation);
+        check("rabbits", i, "x", r.x);
+        check("rabbits", i, "y", r.y);
+        check("rabbits", i, "z", r.z);
+        check("rabbits", i, "width", r.width);
+        check("rabbits", i, "height", r.height);
+        checkAnimation(check, "rabbits", i, r.idleAnimation);
+        checkAnimation(check, "rabbits", i, r.jumpAnimation);
     }
     for (std::size_t i = 0; i < world.enemies.size(); ++i) {
         const AirEnemy& e = world.enemies[i];
-        check(item("enemies", i, "x"), e.x);
-        check(item("enemies", i, "y"), e.y);
-        check(item("enemies", i, "z"), e.z);
-        check(item("enemies", i, "vx"), e.vx);
-        check(item("enemies", i, "baseY"), e.baseY);
-        check(item("enemies", i, "age"), e.age);
-        checkAnimation(check, item("enemies", i, "animation"), e.animation);
+        check("enemies", i, "x", e.x);
+        check("enemies", i, "y", e.y);
+        check("enemies", i, "z", e.z);
+        check("enemies", i, "vx", e.vx);
+        check("enemies", i, "baseY", e.baseY);
+        check("enemies", i, "age", e.age);
+        checkAnimation(check, "enemies", i, e.animation);
     }
     for (std::size_t i = 0; i < world.explosions.size(); ++i) {
         const Explosion& e = world.explosions[i];
-        check(item("explosions", i, "x"), e.x);
-        check(item("explosions", i, "y"), e.y);
-        check(item("explosions", i, "z"), e.z);
-        check(item("explosions", i, "size"), e.size);
-        checkAnimation(check, item("explosions", i, "animation"), e.animation);
+        check("explosions", i, "x", e.x);
+        check("explosions", i, "y", e.y);
+        check("explosions", i, "z", e.z);
+        check("explosions", i, "size", e.size);
+        checkAnimation(check, "explosions", i, e.animation);
     }
     checkMountains(check, "currentMountains", world.currentMountains.get());
     checkMountains(check, "nextMountains", world.nextMountains.get());
     const auto& clouds = world.clouds->cloudList;
     for (std::size_t i = 0; i < clouds.size(); ++i) {
         const Cloud& c = *clouds[i];
-        check(item("clouds", i, "x"), c.x);
-        check(item("clouds", i, "y"), c.y);
-        check(item("clouds", i, "z"), c.z);
-        check(item("clouds", i, "width"), c.width);
-        check(item("clouds", i, "speed"), c.speed);
+        check("clouds", i, "x", c.x);
+        check("clouds", i, "y", c.y);
+        check("clouds", i, "z", c.z);
+        check("clouds", i, "width", c.width);
+        check("clouds", i, "speed", c.speed);
     }
     return check.first;
 }
