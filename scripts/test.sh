@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 xvfb_pid=
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
-for n in $(seq 90 120); do
+for n in ${E2E_DISPLAYS:-$(seq 90 120)}; do
   [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
   Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
