@@ -5,11 +5,11 @@
 #                a ten-minute soak;
 #   build-tsan/: ThreadSanitizer over the unit suite, whose world tests run
 #                the frame with its background worker, and a soak of
-#                SOAK_MINUTES (default 5) minutes of game time.
+#                SOAK_MINUTES (default 10) minutes of game time.
 # Any finding fails the run. scripts/test.sh calls this under its Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-soak_minutes=${SOAK_MINUTES:-5}
+soak_minutes=${SOAK_MINUTES:-10}
 jobs=$(nproc)
 
 # -O1 keeps the builds and the instrumented runs quick; only test programs.

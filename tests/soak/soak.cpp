@@ -162,8 +162,9 @@ int main(int argc, char** argv) {
             if (rss > peakRss) peakRss = rss;
         }
         if (frame % (10 * 60 * 60) == 0 && frame > 0) {
-            std::printf("%5.0f min: %d games, scroll speed %.2f, %s\n", frame / 3600.0,
-                        gamesStarted, world.scrollSpeed, sizes.describe().c_str());
+            std::printf("%5.0f min: %d games, scroll speed %.2f, resident %.2f MB, %s\n",
+                        frame / 3600.0, gamesStarted, world.scrollSpeed,
+                        residentBytes() / 1048576.0, sizes.describe().c_str());
             std::fflush(stdout);
         }
     }
@@ -192,6 +193,7 @@ int main(int argc, char** argv) {
                 " at the end %.2f MB; growth %.2f MB\n",
                 baselineFrame, baselineRss / 1048576.0, peakRss / 1048576.0,
                 endRss / 1048576.0, (peakRss - baselineRss) / 1048576.0);
+    if (!checkMemory) std::printf("(memory not checked in this run)\n");
 
     for (int s = 0; s < 6; ++s) {
         if (framesInState[s] == 0) return fail(std::string("never in ") + kStateNames[s], frames);
