@@ -110,7 +110,6 @@ public:
     void drawOverlay(int index);
 
 private:
-    void buildSphereMeshes();
     void buildMountains();
     void runTransitionOut(double dt, float dtf, float k);
 };

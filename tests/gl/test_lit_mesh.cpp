@@ -11,6 +11,7 @@
 #include "geometry/random.h"
 #include "geometry/tri_mesh.h"
 #include "render/lighting.h"
+#include "support/gl_window.h"
 #include "support/test_files.h"
 
 namespace {
@@ -40,39 +41,21 @@ bool samePixel(Rgb a, Rgb b, int tolerance) {
            std::abs(a.b - b.b) <= tolerance;
 }
 
-// One window for the whole suite; GLUT may already be up for other drawing
-// tests in this program.
+// Draws into the test program's one shared window.
 class LitMeshTest : public testing::Test {
 protected:
-    static int window;
-
-    static void SetUpTestSuite() {
-        if (!glutGet(GLUT_INIT_STATE)) {
-            int argc = 1;
-            char name[] = "krellwick_gl_tests";
-            char* argv[] = {name, nullptr};
-            glutInit(&argc, argv);
-        }
-        glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-        glutInitWindowSize(kWidth, kHeight);
-        window = glutCreateWindow("lit mesh test");
-        glutDisplayFunc([] {});
-        for (int i = 0; i < 10; ++i) glutMainLoopEvent();
-    }
-
-    static void TearDownTestSuite() {
-        glutDestroyWindow(window);
-        glutMainLoopEvent();
-    }
-
     // Orthographic view of the unit square in z = 0, as the scene sets it up
-    // (no OpenGL lighting, depth test on, smooth shading).
+    // (no OpenGL lighting, depth test on, smooth shading), whatever other
+    // suites left behind.
     void SetUp() override {
-        glutSetWindow(window);
+        ensureGlWindow();
         glViewport(0, 0, kWidth, kHeight);
         glDisable(GL_LIGHTING);
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_CULL_FACE);
+        glDisable(GL_BLEND);
+        glDisable(GL_SCISSOR_TEST);
+        glDepthMask(GL_TRUE);
         glEnable(GL_DEPTH_TEST);
         glDepthFunc(GL_LESS);
         glShadeModel(GL_SMOOTH);
@@ -106,8 +89,6 @@ protected:
         return pixelAt(frame, int(u * kWidth), int(v * kHeight));
     }
 };
-
-int LitMeshTest::window = 0;
 
 // One coloured light shining straight into the screen, some ambient.
 Lighting frontLight() {
