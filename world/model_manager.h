@@ -99,6 +99,7 @@ public:
     void loadTexture(int index, std::string path, const TextureLoader& loader);
 
     void drawScene();
+    void drawPlay(bool carStill);
     void drawBackground();
     void drawParticles();
     void drawCreatures();
