@@ -53,32 +53,14 @@ void ModelManager::drawScene() {
             drawOverlay(TexMenuInitial);
             break;
         case Playing:
-            drawBackground();
-            drawParticles();
-            if (player) player->draw(textures, false);
-            drawCreatures();
-            drawBullets();
-            drawGround();
-            drawExplosions();
+            drawPlay(false);
             break;
         case LeavingPlay:
-            drawBackground();
-            drawParticles();
-            if (player) player->draw(textures, true);
-            drawCreatures();
-            drawBullets();
-            drawGround();
-            drawExplosions();
+            drawPlay(true);
             drawOverlay(TexMenuPlayingToInitial);
             break;
         case Dying:
-            drawBackground();
-            drawParticles();
-            if (player) player->draw(textures, true);
-            drawCreatures();
-            drawBullets();
-            drawGround();
-            drawExplosions();
+            drawPlay(true);
             drawOverlay(TexMenuPlayingToDeath);
             break;
         case DeathMenu:
@@ -95,6 +77,18 @@ void ModelManager::drawScene() {
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();
+}
+
+// Play and the two drive-outs: everything, the car standing still (no engine
+// shake) while it drives out.
+void ModelManager::drawPlay(bool carStill) {
+    drawBackground();
+    drawParticles();
+    if (player) player->draw(textures, carStill);
+    drawCreatures();
+    drawBullets();
+    drawGround();
+    drawExplosions();
 }
 
 void ModelManager::drawBackground() {

@@ -13,6 +13,10 @@ unsigned int loadTextureWithSoil(const std::string& path) {
         glBindTexture(GL_TEXTURE_2D, name);
         // Only S repeats: the ground strip runs its S coordinate to 1.8.
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        // T is clamped to the edge texels, not to the border colour the image
+        // library leaves: the software renderer takes a far slower path for a
+        // border clamp, and the border only faded the top and bottom rows.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

@@ -1,8 +1,8 @@
 #include "world/model_manager.h"
 
-#include <cmath>
-
 #include "render/asset_paths.h"
+#include "render/light_sets.h"
+#include "world/balloon_meshes.h"
 
 ModelManager* modelManager = nullptr;
 
@@ -19,17 +19,9 @@ ModelManager::ModelManager(TextureLoader loader, GameClock gameClock)
 
     loadTextures(loader);
 
-    terrainLight = std::make_unique<Lighting>();
-    terrainLight->addLight(Vec3{0.5f, -1, -1} / 1.5f, {0.7f, 0.7f, 0.7f});
-    terrainLight->ambient = {1, 1, 1};
-    terrainLight->ambientIntensity = 0;
-
-    sphereLight = std::make_unique<Lighting>();
-    sphereLight->addLight(Vec3{1, -1, -1} / std::sqrt(3.0f), {1, 1, 1});
-    sphereLight->ambient = {1, 1, 1};
-    sphereLight->ambientIntensity = 0.5f;
-
-    buildSphereMeshes();
+    terrainLight = std::make_unique<Lighting>(makeTerrainLight());
+    sphereLight = std::make_unique<Lighting>(makeSphereLight());
+    sphereMeshes = makeBalloonMeshes(modelPath("sphere.obj"), sphereLight.get());
     buildMountains();
 
     const float depth = static_cast<float>(mountainDepth);
@@ -49,27 +41,6 @@ ModelManager::ModelManager(TextureLoader loader, GameClock gameClock)
 }
 
 ModelManager::~ModelManager() { worker.wait(); }
-
-void ModelManager::buildSphereMeshes() {
-    TriMesh source;
-    source.load(modelPath("sphere.obj"));
-    source.color = {1, 0, 0};
-    source.colorMode = TriangleColors;
-    source.lighting = sphereLight.get();
-    source.computeFaceData();
-
-    for (int resolution : {5, 4, 3}) {
-        TriMesh mesh;
-        source.simplify(mesh, resolution);
-        // Facets turned away from the viewer are never seen.
-        mesh.hideFacing({0, 0, -1}, 0.1f);
-        for (std::size_t i = 0; i < mesh.triangles.size(); ++i) {
-            const float shade = i % 4 == 0 ? 0.0f : 1.0f;
-            mesh.triangles[i].r = mesh.triangles[i].g = mesh.triangles[i].b = shade;
-        }
-        sphereMeshes.push_back(std::move(mesh));
-    }
-}
 
 void ModelManager::buildMountains() {
     currentMountains = std::make_unique<Mountains>(

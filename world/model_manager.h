@@ -99,6 +99,7 @@ public:
     void loadTexture(int index, std::string path, const TextureLoader& loader);
 
     void drawScene();
+    void drawPlay(bool carStill);
     void drawBackground();
     void drawParticles();
     void drawCreatures();
@@ -110,7 +111,6 @@ public:
     void drawOverlay(int index);
 
 private:
-    void buildSphereMeshes();
     void buildMountains();
     void runTransitionOut(double dt, float dtf, float k);
 };

@@ -70,7 +70,7 @@ TEST(Textures, FourCarCopiesGetDistinctNamesAndAMissingImageStaysZero) {
     EXPECT_EQ(world.textures[6], 0u);
     EXPECT_EQ(out.find("ERROR"), std::string::npos) << out;
 
-    // S repeats, T stays clamped, filtering is linear.
+    // S repeats, T is clamped to its edge, filtering is linear.
     GLint wrapS = 0, wrapT = 0, minFilter = 0;
     glBindTexture(GL_TEXTURE_2D, world.textures[TexGround]);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrapS);
@@ -78,7 +78,7 @@ TEST(Textures, FourCarCopiesGetDistinctNamesAndAMissingImageStaysZero) {
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     glBindTexture(GL_TEXTURE_2D, 0);
     EXPECT_EQ(wrapS, GL_REPEAT);
-    EXPECT_NE(wrapT, GL_REPEAT);
+    EXPECT_EQ(wrapT, GL_CLAMP_TO_EDGE);
     EXPECT_EQ(minFilter, GL_LINEAR);
 
     testing::internal::CaptureStdout();

@@ -2,6 +2,13 @@
 
 #include <GL/freeglut.h>
 
+#include <chrono>
+#include <thread>
+
+namespace {
+bool shown = false;
+}
+
 void ensureGlWindow() {
     static int window = 0;
     if (window != 0) {
@@ -20,5 +27,13 @@ void ensureGlWindow() {
     glutInitWindowSize(1280, 720);
     window = glutCreateWindow("Krellwick tests");
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    glutDisplayFunc([] { shown = true; });
+    // Wait until the window is mapped at its size: a drawable resized after
+    // drawing has begun may lose what was drawn into its buffers.
+    for (int i = 0; i < 400 && !shown; ++i) {
+        glutMainLoopEvent();
+        if (!shown) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     glutDisplayFunc([] {});
+    glutMainLoopEvent();
 }

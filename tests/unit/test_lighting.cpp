@@ -2,26 +2,9 @@
 
 #include <cmath>
 
-#include "render/lighting.h"
+#include "render/light_sets.h"
 
 namespace {
-
-// The mountains' light: one light from the upper left front, no ambient.
-Lighting terrainLight() {
-    Lighting light;
-    light.addLight({1.0f / 3, -2.0f / 3, -2.0f / 3}, {0.7f, 0.7f, 0.7f});
-    return light;
-}
-
-// The balloons' light: one white light from the upper left front, half ambient.
-Lighting sphereLight() {
-    Lighting light;
-    float k = 1 / std::sqrt(3.0f);
-    light.addLight({k, -k, -k}, {1, 1, 1});
-    light.ambient = {1, 1, 1};
-    light.ambientIntensity = 0.5f;
-    return light;
-}
 
 void expectVec(Vec3 actual, Vec3 expected, float tolerance = 1e-5f) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -39,10 +22,10 @@ TEST(Lighting, WithoutLightsBothTermsAreZero) {
 }
 
 TEST(Lighting, DiffuseTermsOfTheGamesLightSets) {
-    Lighting terrain = terrainLight();
+    Lighting terrain = makeTerrainLight();
     expectVec(terrain.diffuseAt({0, 1, 0}), {0.3267f, 0.3267f, 0.3267f}, 1e-4f);
 
-    Lighting sphere = sphereLight();
+    Lighting sphere = makeSphereLight();
     Vec3 facingViewer = sphere.diffuseAt({0, 0, 1});
     float lit = sphere.ambient.x * sphere.ambientIntensity + facingViewer.x;
     EXPECT_NEAR(lit, 0.9041f, 1e-4f);
@@ -64,7 +47,7 @@ TEST(Lighting, DiffuseSumsEveryLight) {
 }
 
 TEST(Lighting, ViewerAtThePointUsesTheLightDirectionAlone) {
-    Lighting terrain = terrainLight();
+    Lighting terrain = makeTerrainLight();
     // V is zero, so H = -L = (-1/3, 2/3, 2/3) and s = 2/3 for an upward face.
     Vec3 term = terrain.specularAt({2, 3, 4}, {0, 1, 0}, {2, 3, 4});
     float expected = 0.7f * std::pow(2.0f / 3.0f, 11.0f);

@@ -8,7 +8,7 @@
 
 #include "geometry/mountains.h"
 #include "geometry/random.h"
-#include "render/lighting.h"
+#include "render/light_sets.h"
 #include "support/test_files.h"
 
 namespace {
@@ -23,12 +23,6 @@ const char* kPyramid =
 constexpr int kX = 50;
 constexpr int kZ = 30;
 const Vec3 kRock{0.234375f, 0.21875f, 0.2265625f};
-
-Lighting terrainLight() {
-    Lighting light;
-    light.addLight({1.0f / 3, -2.0f / 3, -2.0f / 3}, {0.7f, 0.7f, 0.7f});
-    return light;
-}
 
 std::unique_ptr<Mountains> firstSegment(const Lighting& light, const std::string& kernelPath) {
     return std::make_unique<Mountains>(&light, kX, kZ, 8.0f, 4.0f, 4.0f, kRock.x, kRock.y,
@@ -108,7 +102,7 @@ protected:
 
 TEST_F(MountainsTest, SegmentGridHasTheDocumentedLayout) {
     TempFile kernel(kPyramid);
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
     auto segment = firstSegment(light, kernel.path);
     const TriMesh& mesh = *segment->mesh;
     ASSERT_EQ(mesh.vertices.size(), 1581u);
@@ -153,7 +147,7 @@ TEST_F(MountainsTest, SegmentGridHasTheDocumentedLayout) {
 TEST_F(MountainsTest, RandomDrawsAndVisibilityFollowTheStamps) {
     TempFile kernelFile(kPyramid);
     HeightKernel kernel(kernelFile.path);
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
 
     restartRandom();
     auto first = firstSegment(light, kernelFile.path);
@@ -177,7 +171,7 @@ TEST_F(MountainsTest, RandomDrawsAndVisibilityFollowTheStamps) {
 
 TEST_F(MountainsTest, NormalsAndLightTermsComeWithTheSegment) {
     TempFile kernel(kPyramid);
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
     auto segment = firstSegment(light, kernel.path);
     const TriMesh& mesh = *segment->mesh;
     for (const Vertex& v : mesh.vertices) {
@@ -192,7 +186,7 @@ TEST_F(MountainsTest, NormalsAndLightTermsComeWithTheSegment) {
 
 TEST_F(MountainsTest, SuccessorsShareTheKernelButNotTheRelief) {
     TempFile kernel(kPyramid);
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
     auto first = firstSegment(light, kernel.path);
     auto a = first->makeSuccessor();
     auto b = first->makeSuccessor();
@@ -230,7 +224,7 @@ TEST_F(MountainsTest, ZeroKernelGivesNoiseThatIsStillShown) {
     std::string zeros;
     for (int r = 0; r < 5; ++r) zeros += "0,0,0,0,0\n";
     TempFile kernel(zeros);
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
     auto segment = firstSegment(light, kernel.path)->makeSuccessor();
     float highest = 0;
     for (const Vertex& v : segment->mesh->vertices) highest = std::max(highest, v.y);
@@ -242,7 +236,7 @@ TEST_F(MountainsTest, ZeroKernelGivesNoiseThatIsStillShown) {
 }
 
 TEST_F(MountainsTest, MissingOrTinyKernelKeepsTheGameGoing) {
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
     testing::internal::CaptureStdout();
     auto flat = firstSegment(light, "/nonexistent/mountain1.kernel");
     std::string output = testing::internal::GetCapturedStdout();
@@ -262,7 +256,7 @@ TEST_F(MountainsTest, MissingOrTinyKernelKeepsTheGameGoing) {
 
 TEST_F(MountainsTest, FootprintsLargerThanTheGridStayInside) {
     TempFile kernel(kPyramid);
-    Lighting light = terrainLight();
+    Lighting light = makeTerrainLight();
     for (auto [x, z] : {std::pair{3, 2}, std::pair{0, 5}, std::pair{1, 0}, std::pair{-2, -1}}) {
         Mountains small(&light, x, z, 8.0f, 4.0f, 4.0f, 1, 1, 1, kernel.path);
         size_t columns = size_t(std::max(x + 1, 0));
