@@ -21,8 +21,10 @@ start_xvfb() {
   local size=${1:-1920x1080}
   for n in ${E2E_DISPLAYS:-$(seq 140 199)}; do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    # -noreset: otherwise Xvfb resets when its last client leaves, and a
+    # client connecting in that moment is refused.
     # shellcheck disable=SC2086 # XVFB_ARGS: extra options, word-split
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp ${XVFB_ARGS:-} >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset ${XVFB_ARGS:-} >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
