@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
-          clang libclang-rt-14-dev python3)
+          clang libclang-rt-14-dev python3 libgl1-mesa-dri)
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
             librsvg2-bin libgtest-dev)
