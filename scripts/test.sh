@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test. Drawing and end-to-end tests run
-# under a virtual X display started here.
+# Builds everything and runs every test: unit, drawing, end-to-end and a
+# ten-minute soak, then the sanitizer builds. Drawing and end-to-end tests
+# run under a virtual X display started here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -9,9 +10,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 xvfb_pid=
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
-for n in $(seq 90 120); do
+for n in ${E2E_DISPLAYS:-$(seq 90 120)}; do
   [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: otherwise Xvfb resets whenever its last client leaves, and a
+  # test connecting in that moment is refused.
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
   break
@@ -20,3 +23,10 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)" "$@"
+
+# Then the test programs again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and with ThreadSanitizer. Left out when ctest
+# was given arguments (one test, say) or with SKIP_SANITIZERS=1.
+if [ $# -eq 0 ] && [ "${SKIP_SANITIZERS:-}" != 1 ]; then
+  "$root/scripts/sanitize.sh"
+fi

@@ -15,12 +15,16 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_xvfb WIDTHxHEIGHT: a display of our own, free of other tests.
+# start_xvfb WIDTHxHEIGHT: a display of our own, free of other tests, from
+# $E2E_DISPLAYS (display numbers) when set, with $XVFB_ARGS added.
 start_xvfb() {
   local size=${1:-1920x1080}
-  for n in $(seq 140 199); do
+  for n in ${E2E_DISPLAYS:-$(seq 140 199)}; do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: otherwise Xvfb resets when its last client leaves, and a
+    # client connecting in that moment is refused.
+    # shellcheck disable=SC2086 # XVFB_ARGS: extra options, word-split
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset ${XVFB_ARGS:-} >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done

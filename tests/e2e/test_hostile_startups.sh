@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The real game started on broken assets, each case in its own copy of the
+# build: it must report what it could not load, keep running through the
+# menu, the drive-in and a moment of play, and quit cleanly with Esc. Then
+# window resizes, which the game undoes.
+source "$(dirname "$0")/lib.sh"
+game=$(realpath "$1")
+build=$(dirname "$game")
+
+start_xvfb 1920x1080
+
+kernel_flat='Mountain kernel missing or empty: '
+bad_face='TriMesh::LOAD: Face index out of range. Ignoring face'
+# name | how to break the copy (run inside it) | texture indices that fail | message | times
+cases="
+no_textures      | rm -r textures                                   | all         |              | 0
+empty_textures   | rm textures/*                                     | all         |              | 0
+truncated_png    | head -c 300 $build/textures/CAR.png >textures/CAR.png | 10 11 12 13 |          | 0
+text_as_png      | echo 'not a picture' >textures/MOON.png           | 3           |              | 0
+no_models        | rm -r models                                      |             | $kernel_flat | 1
+empty_kernel     | : >models/mountain1.kernel                        |             | $kernel_flat | 1
+nonsquare_kernel | printf '0,1,2,1,0\n0,2,4,2,0\n0,1,2,1,0\n' >models/mountain1.kernel | |        | 0
+junk_kernel      | head -c 8192 krellwick >models/mountain1.kernel   |             |              | 0
+bad_obj_indices  | printf 'f 1 2 9999\nf -1 -2 -3\nf 0 1 2\n' >>models/sphere.obj | | $bad_face    | 3
+"
+
+all_indices=$(echo 0 1 2 3 4 5 7 8 9 10 11 12 13 14 15 16 17 45 46 18 19 20 21 22 23 24 25 \
+  26 47 48 27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 49 50 51)
+
+trim() { sed 's/^ *//; s/ *$//' <<<"$1"; }
+
+while IFS='|' read -r name breaking failing message times; do
+  name=$(trim "$name")
+  [ -n "$name" ] || continue
+  failing=$(trim "$failing"); message=$(trim "$message"); times=$(trim "$times")
+  [ "$failing" = all ] && failing=$all_indices
+  echo "== $name"
+
+  dir=$E2E_TMP/$name
+  mkdir -p "$dir"
+  cp "$game" "$dir/"
+  cp -r "$build/models" "$build/textures" "$dir/"
+  (cd "$dir" && eval "$(trim "$breaking")") || fail "$name: could not break the copy"
+
+  log=$E2E_TMP/$name.log
+  start_game "$dir/krellwick" "$log"
+  win=$(wait_for_window)
+  sleep 1
+  still_running "$log"
+  # Start a game: the drive-in and play draw the car, balloons and rabbits.
+  press "$win" space
+  sleep 2.5
+  still_running "$log"
+  # Esc leaves play; Esc is ignored during the drive-out and quits from the
+  # menu, so keep pressing until the game ends.
+  for _ in $(seq 20); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    press "$win" Escape
+    sleep 0.5
+  done
+  status=$(wait_for_exit 5)
+  [ "$status" = 0 ] || fail "$name: exit status $status: $(tail -n 5 "$log")"
+
+  loads=$(grep -c '^Loading ' "$log" || true)
+  [ "$loads" = 53 ] || fail "$name: $loads Loading lines, expected 53"
+  grep -q '^+ Fps:   ' "$log" || fail "$name: no read-out"
+  seen=$( (grep '^ERROR: Could not load Texture Index [0-9]* $' "$log" || true) | awk '{print $NF}' | xargs)
+  [ "$seen" = "$(xargs <<<"$failing")" ] || fail "$name: texture errors for [$seen], expected [$failing]"
+  [ "$(grep -c ERROR "$log" || true)" = "$(wc -w <<<"$failing")" ] || fail "$name: other ERROR lines"
+  if [ -n "$message" ]; then
+    count=$(grep -c -F -- "$message" "$log" || true)
+    [ "$count" = "$times" ] || fail "$name: '$message' $count times, expected $times"
+  fi
+  grep -q -E 'Mountain kernel|TriMesh::LOAD' "$log" && [ -z "$message" ] &&
+    fail "$name: unexpected reader message: $(grep -E 'Mountain kernel|TriMesh::LOAD' "$log")"
+  echo "ok: $name"
+done <<<"$cases"
+
+echo "== window resizes"
+log=$E2E_TMP/resize.log
+start_game "$game" "$log"
+win=$(wait_for_window)
+sleep 1
+for size in "1920 1080" "10 10" "4000 3000"; do
+  # Paused, the game cannot answer: the window really takes the new size.
+  kill -STOP "$GAME_PID"
+  xdotool windowsize "$win" $size
+  geometry=$(xdotool getwindowgeometry "$win")
+  kill -CONT "$GAME_PID"
+  grep -q "Geometry: ${size/ /x}" <<<"$geometry" || fail "resize to $size did not happen: $geometry"
+  snapped=
+  for _ in $(seq 60); do
+    geometry=$(xdotool getwindowgeometry "$win")
+    grep -q 'Geometry: 1280x720' <<<"$geometry" && { snapped=1; break; }
+    sleep 0.05
+  done
+  [ -n "$snapped" ] || fail "after a resize to $size the window stayed: $geometry"
+  still_running "$log"
+  echo "ok: ${size/ /x} snapped back to 1280x720"
+done
+press "$win" Escape
+# Waited for here rather than in a subshell: after the stops, only this shell
+# can still collect the game's status.
+for _ in $(seq 200); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.05; done
+status=0
+wait "$GAME_PID" || status=$?
+GAME_PID=
+[ "$status" = 0 ] || fail "exit status $status"
+echo "PASS"
