@@ -13,15 +13,14 @@ targets=("$@")
 out=$root/build-fuzz
 mkdir -p "$out"
 
-# Only the geometry and the light terms: no OpenGL, no window.
-sources=(geometry/tri_mesh.cpp geometry/obj_reader.cpp geometry/cluster_grid.cpp
-         geometry/height_kernel.cpp geometry/mountains.cpp geometry/random.cpp render/lighting.cpp)
-flags=(-std=c++17 -O1 -g -fno-omit-frame-pointer -Wall -Wextra
-       -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I "$root")
-
+# The core library built with clang, instrumented for libFuzzer, with
+# address and undefined-behaviour checks; only the fuzz targets are built.
+CC=clang CXX=clang++ cmake -S "$root" -B "$out" -DKRELLWICK_FUZZ=ON \
+  -DKRELLWICK_SANITIZE=address,undefined -DBUILD_TESTING=OFF -DKRELLWICK_BENCH=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g -fno-sanitize-recover=all" >/dev/null
 for target in "${targets[@]}"; do
   echo "Building fuzz_$target"
-  (cd "$root" && clang++ "${flags[@]}" "fuzz/fuzz_$target.cpp" "${sources[@]}" -o "$out/fuzz_$target")
+  cmake --build "$out" -j "$(nproc)" --target "fuzz_$target"
 done
 
 for target in "${targets[@]}"; do

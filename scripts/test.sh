@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit, drawing, end-to-end and a
-# ten-minute soak, then the sanitizer builds. Drawing and end-to-end tests
+# ten-minute soak, then the sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
 # run under a virtual X display started here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,4 +29,6 @@ ctest --output-on-failure -j "$(nproc)" "$@"
 # was given arguments (one test, say) or with SKIP_SANITIZERS=1.
 if [ $# -eq 0 ] && [ "${SKIP_SANITIZERS:-}" != 1 ]; then
   "$root/scripts/sanitize.sh"
+  # A minute of fuzzing for each file reader.
+  "$root/scripts/fuzz.sh" 60
 fi

@@ -128,3 +128,20 @@ GlScene::PixelBox GlScene::projectedBox(float xLeft, float xRight, float yBottom
     box.count = box.width() * box.height();
     return box;
 }
+
+void expectBoxNear(const GlScene::PixelBox& actual, const GlScene::PixelBox& expected,
+                   int tolerance) {
+    ASSERT_FALSE(actual.empty());
+    EXPECT_NEAR(actual.left, expected.left, tolerance);
+    EXPECT_NEAR(actual.right, expected.right, tolerance);
+    EXPECT_NEAR(actual.bottom, expected.bottom, tolerance);
+    EXPECT_NEAR(actual.top, expected.top, tolerance);
+}
+
+SpriteAnimation oneFrame(unsigned int texture, Vec3 offset) {
+    SpriteAnimation a;
+    a.frameTextures = {texture};
+    a.frameDurations = {1};
+    a.frameOffsets = {offset};
+    return a;
+}

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "gameplay/sprite_animation.h"
+
 // One 1280x720 GLUT window shared by all drawing tests, with the game's
 // projection and its starting camera (the world moved by (-10, -4, -150)).
 class GlScene : public ::testing::Test {
@@ -53,3 +55,10 @@ private:
     template <typename Keep>
     PixelBox boxWhere(Keep keep) const;
 };
+
+// Each side of a pixel box within `tolerance` pixels of the expected one.
+void expectBoxNear(const GlScene::PixelBox& actual, const GlScene::PixelBox& expected,
+                   int tolerance = 1);
+
+// An animation of one frame, for drawing one texture with one offset.
+SpriteAnimation oneFrame(unsigned int texture, Vec3 offset = {});

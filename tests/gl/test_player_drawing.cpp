@@ -46,27 +46,19 @@ protected:
     Player car;
 };
 
-void expectNear(const GlScene::PixelBox& actual, const GlScene::PixelBox& expected,
-                int tolerance = 1) {
-    ASSERT_FALSE(actual.empty());
-    EXPECT_NEAR(actual.left, expected.left, tolerance);
-    EXPECT_NEAR(actual.right, expected.right, tolerance);
-    EXPECT_NEAR(actual.bottom, expected.bottom, tolerance);
-    EXPECT_NEAR(actual.top, expected.top, tolerance);
-}
 }  // namespace
 
 TEST_F(CarDrawing, PartsComeFromTheirSheetRectanglesAtTheirPlaces) {
     redraw(true);
     // The body spans 2.25 x 2 from the car's corner.
-    expectNear(boxOf(255, 0, 0, 0), projectedBox(5, 7.25f, 0, 2, 0));
+    expectBoxNear(boxOf(255, 0, 0, 0), projectedBox(5, 7.25f, 0, 2, 0));
     // The big wheel is drawn over the body, from 0.7646 to 1.9005.
     const PixelBox big = boxOf(0, 255, 0, 0);
-    expectNear(big, projectedBox(5 + car.bigWheelX, 5 + car.bigWheelX + car.bigWheelSize, 0,
+    expectBoxNear(big, projectedBox(5 + car.bigWheelX, 5 + car.bigWheelX + car.bigWheelSize, 0,
                                  car.bigWheelSize, 0),
                2);
     const PixelBox small = boxOf(0, 0, 255, 0);
-    expectNear(small, projectedBox(5 + car.smallWheelX, 5 + car.smallWheelX + car.smallWheelSize,
+    expectBoxNear(small, projectedBox(5 + car.smallWheelX, 5 + car.smallWheelX + car.smallWheelSize,
                                    0, car.smallWheelSize, 0),
                2);
     // The barrel points right from its pivot; the body covers its left end.
@@ -104,7 +96,7 @@ TEST_F(CarDrawing, AHitCarTurnsRedOnEverySecondDraw) {
         const bool red = draw % 2 == 0;
         EXPECT_EQ(car.blinkOn, red);
         // Red stays red; green and blue are multiplied by 0.25 on the wheels.
-        expectNear(boxOf(255, 0, 0, 0), body);
+        expectBoxNear(boxOf(255, 0, 0, 0), body);
         if (red) {
             EXPECT_FALSE(boxOf(0, 64, 0, 1).empty()) << draw;
             EXPECT_TRUE(boxOf(0, 255, 0, 0).empty()) << draw;
@@ -154,7 +146,7 @@ TEST_F(CarDrawing, ACarWithoutHealthSags) {
 TEST_F(CarDrawing, AJumpingCarIsDrawnOnItsArc) {
     car.jumpPhase = 0.5f;
     redraw(false);
-    expectNear(boxOf(255, 0, 0, 0), projectedBox(5, 7.25f, 2, 4, 0));
+    expectBoxNear(boxOf(255, 0, 0, 0), projectedBox(5, 7.25f, 2, 4, 0));
 }
 
 TEST_F(CarDrawing, AlwaysDrawsThreeRandomNumbers) {
@@ -180,7 +172,7 @@ TEST_F(CarDrawing, AStandingCarShakesWithinTwoHundredths) {
     for (int i = 0; i < 10; ++i) {
         redraw(false);
         const PixelBox body = boxOf(255, 0, 0, 0);
-        expectNear(body, still, 2);
+        expectBoxNear(body, still, 2);
         moved = moved || body.bottom != still.bottom || body.top != still.top;
     }
     EXPECT_TRUE(moved);

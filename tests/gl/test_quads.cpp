@@ -5,26 +5,7 @@
 #include "gl_scene.h"
 #include "render/quad.h"
 
-namespace {
 using Quads = GlScene;
-
-void expectBoxNear(const GlScene::PixelBox& actual, const GlScene::PixelBox& expected,
-                   int tolerance = 1) {
-    ASSERT_FALSE(actual.empty());
-    EXPECT_NEAR(actual.left, expected.left, tolerance);
-    EXPECT_NEAR(actual.right, expected.right, tolerance);
-    EXPECT_NEAR(actual.bottom, expected.bottom, tolerance);
-    EXPECT_NEAR(actual.top, expected.top, tolerance);
-}
-
-SpriteAnimation oneFrame(unsigned int texture, Vec3 offset) {
-    SpriteAnimation a;
-    a.frameTextures = {texture};
-    a.frameDurations = {1};
-    a.frameOffsets = {offset};
-    return a;
-}
-}  // namespace
 
 TEST_F(Quads, APlainQuadCoversItsRectangleAtTheRightScale) {
     const unsigned int white = solidTexture(255, 255, 255);

@@ -40,22 +40,6 @@ protected:
     std::unique_ptr<Mountains> nextSegment;
 };
 
-void expectNear(const GlScene::PixelBox& actual, const GlScene::PixelBox& expected,
-                int tolerance = 1) {
-    ASSERT_FALSE(actual.empty());
-    EXPECT_NEAR(actual.left, expected.left, tolerance);
-    EXPECT_NEAR(actual.right, expected.right, tolerance);
-    EXPECT_NEAR(actual.bottom, expected.bottom, tolerance);
-    EXPECT_NEAR(actual.top, expected.top, tolerance);
-}
-
-SpriteAnimation oneFrame(unsigned int texture, Vec3 offset = {}) {
-    SpriteAnimation a;
-    a.frameTextures = {texture};
-    a.frameDurations = {1};
-    a.frameOffsets = {offset};
-    return a;
-}
 }  // namespace
 
 TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
@@ -70,7 +54,7 @@ TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
         world->drawBackground();
         readFrame();
         // Centred on (0, 9), far behind at depth -29.9.
-        expectNear(boxOf(255, 255, 255, 0),
+        expectBoxNear(boxOf(255, 255, 255, 0),
                    projectedBox(-c.half, c.half, 9 - c.half, 9 + c.half, -29.9f));
     }
     world->player->health = 0;
@@ -170,7 +154,7 @@ TEST_F(SceneDrawing, ExplosionsShowOnlyInPlayAtTheirFrameOffset) {
         redraw();
         const PixelBox box = boxOf(255, 255, 0, 0);
         if (state == Playing || state == LeavingPlay || state == Dying)
-            expectNear(box, projectedBox(4.5f, 6.5f, 2.5f, 4.5f, 5));
+            expectBoxNear(box, projectedBox(4.5f, 6.5f, 2.5f, 4.5f, 5));
         else
             EXPECT_TRUE(box.empty()) << "state " << state;
     }
@@ -269,7 +253,7 @@ protected:
 
 TEST_F(BalloonDrawing, BasketBelowTheBalloonAndTheRiderBehindIt) {
     redraw();
-    expectNear(boxOf(0, 0, 255, 0), projectedBox(7.5f, 8.5f, 4.75f, 6, 0.03f));
+    expectBoxNear(boxOf(0, 0, 255, 0), projectedBox(7.5f, 8.5f, 4.75f, 6, 0.03f));
     // The rider (1 x 1 from (7.45, 4.9)) only shows left of the basket.
     const PixelBox rider = boxOf(255, 0, 255, 0);
     const PixelBox riderRect = projectedBox(7.45f, 8.45f, 4.9f, 5.9f, 0.03f);
@@ -331,7 +315,7 @@ TEST_F(SceneDrawing, RabbitsShowTheirIdleOrHopFrame) {
     r.x = 6, r.y = 2;
     const float w = r.width, h = r.height;
     redraw();
-    expectNear(boxOf(255, 0, 0, 0), projectedBox(6, 6 + w, 2, 2 + h, 0.01f));
+    expectBoxNear(boxOf(255, 0, 0, 0), projectedBox(6, 6 + w, 2, 2 + h, 0.01f));
     EXPECT_TRUE(boxOf(0, 255, 0, 0).empty());
 
     // The third hop frame is drawn 0.1 left and 0.76 widths up.
@@ -339,7 +323,7 @@ TEST_F(SceneDrawing, RabbitsShowTheirIdleOrHopFrame) {
     r.jumpAnimation.frame = 2;
     redraw();
     EXPECT_TRUE(boxOf(255, 0, 0, 0).empty());
-    expectNear(boxOf(0, 255, 0, 0),
+    expectBoxNear(boxOf(0, 255, 0, 0),
                projectedBox(5.9f, 5.9f + w, 2 + 0.76f * w, 2 + h + 0.76f * w, 0.01f));
 }
 
@@ -352,7 +336,7 @@ TEST_F(SceneDrawing, BulletsTurnAboutTheirLowerLeftCorner) {
     b.x = 5, b.y = 5, b.angle = 90;
     redraw();
     // 1 x 0.5 turned a quarter: 0.5 wide to the left, 1 high.
-    expectNear(boxOf(255, 0, 0, 0), projectedBox(4.5f, 5, 5, 6, 0.05f));
+    expectBoxNear(boxOf(255, 0, 0, 0), projectedBox(4.5f, 5, 5, 6, 0.05f));
 }
 
 TEST_F(SceneDrawing, TheDeathScreenDrawsTheGroundBeforeTheBullets) {
@@ -396,11 +380,11 @@ TEST_F(SceneDrawing, ParticlesSpinFadeAndStopShowingWhenTheirAnimationEnds) {
     fading = &world->particles[1];
     redraw();
     // Centred on (x, y).
-    expectNear(boxOf(255, 255, 255, 0), projectedBox(3.5f, 4.5f, 3.5f, 4.5f, -0.01f));
+    expectBoxNear(boxOf(255, 255, 255, 0), projectedBox(3.5f, 4.5f, 3.5f, 4.5f, -0.01f));
     // Half alpha, and a diamond 1.41 across.
     const PixelBox diamond = boxOf(0, 128, 0, 1);
     const float h = 0.7071f;
-    expectNear(diamond, projectedBox(10 - h, 10 + h, 4 - h, 4 + h, -0.01f), 2);
+    expectBoxNear(diamond, projectedBox(10 - h, 10 + h, 4 - h, 4 + h, -0.01f), 2);
     EXPECT_NEAR(diamond.count, 55.4 * 55.4, 150);
     EXPECT_TRUE(boxOf(0, 0, 255, 0).empty());
 
