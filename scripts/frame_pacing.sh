@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Frame pacing of the real game. Under its own Xvfb an autopilot plays
-# through xdotool (a fixed key sequence: mostly Space, which fires, restarts
-# after a death and starts the next game; never Esc) for SECONDS of busy
-# play. At least 95% of the console read-outs in that time must show the
-# full "+ Fps:   60.000000".
+# Frame pacing of the real game (a measurement; CI does not run it). Under
+# its own Xvfb an autopilot plays through xdotool (a fixed key sequence:
+# mostly Space, which fires, restarts after a death and starts the next game;
+# never Esc) for SECONDS of busy play. At least 95% of the console read-outs
+# in that time must show the full "+ Fps:   60.000000".
 #   scripts/frame_pacing.sh [SECONDS (60)] [GAME (build/krellwick)]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
