@@ -8,7 +8,7 @@ packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev lib
           clang libclang-rt-14-dev python3 libgl1-mesa-dri)
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
-            librsvg2-bin libgtest-dev)
+            librsvg2-bin libgl1-mesa-dri)
 fi
 
 missing=()
