@@ -116,8 +116,6 @@ void ModelManager::runTransitionOut(double dt, float dtf, float k) {
     }
 }
 
-void ModelManager::updateBackground(float dt) { updateBackground(dt, distance, scrollSpeed); }
-
 void ModelManager::updateBackground(float dt, double scrolled, double speed) {
     clouds->update(dt, static_cast<float>(speed / 10));
 

@@ -84,8 +84,8 @@ public:
     void resetGame();
     void enterState(int state);
     void updateFrame();
-    void updateBackground(float dt);
-    // The same with the scroll figures the frame launched it with.
+    // Clouds and the mountain hand-over, on the worker, with the scroll
+    // figures as they stood when the frame launched it.
     void updateBackground(float dt, double scrolled, double speed);
     // Waits for any background work still running.
     void finishBackground();
