@@ -13,7 +13,7 @@ dpkg-deb -x "$deb" "$tmp/root"
 direct=$({ dpkg-deb -f "$deb" Depends; dpkg-deb -f "$deb" Pre-Depends; } \
   | tr ',|' '\n\n' | sed 's/(.*)//; s/:any//; s/[[:space:]]//g' | grep . | sort -u || true)
 [ -n "$direct" ] || fail "the package has no Depends"
-echo "Depends: $(echo $direct)"
+echo "Depends: ${direct//$'\n'/ }"
 # Their closure (apt-cache shows virtual packages as <name>).
 # shellcheck disable=SC2086 # one argument per package
 apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
@@ -57,9 +57,9 @@ while read -r soname path; do
   if [ -z "$pkgs" ]; then
     echo "  $soname ($path): no package ships it"; bad=$((bad + 1))
   elif grep -qxF -f <(echo "$pkgs") "$tmp/closure"; then
-    echo "  $soname: $(echo $pkgs)"
+    echo "  $soname: ${pkgs//$'\n'/, }"
   else
-    echo "  $soname: $(echo $pkgs), which Depends does not bring"; bad=$((bad + 1))
+    echo "  $soname: ${pkgs//$'\n'/, }, which Depends does not bring"; bad=$((bad + 1))
   fi
 done <"$tmp/libs"
 
