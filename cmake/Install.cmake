@@ -23,22 +23,20 @@ install(CODE "
       COMMAND_ERROR_IS_FATAL ANY)
   endif()
 ")
-set(KRELLWICK_ASSET_PATHS)
-foreach(dir ${KRELLWICK_ASSET_DIRS})
-  list(APPEND KRELLWICK_ASSET_PATHS ${CMAKE_BINARY_DIR}/${dir})
-endforeach()
-install(DIRECTORY ${KRELLWICK_ASSET_PATHS} DESTINATION ${KRELLWICK_DATA_DIR})
+list(TRANSFORM KRELLWICK_ASSET_DIRS PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE asset_paths)
+install(DIRECTORY ${asset_paths} DESTINATION ${KRELLWICK_DATA_DIR})
 
 # Relative links, so the tree works under any prefix and inside the package.
+file(RELATIVE_PATH to_private /p/games /p/${KRELLWICK_PRIVATE_DIR})
+file(RELATIVE_PATH to_data /p/${KRELLWICK_PRIVATE_DIR} /p/${KRELLWICK_DATA_DIR})
 install(CODE "
   set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
   file(MAKE_DIRECTORY \"\${root}/games\")
   file(REMOVE \"\${root}/games/krellwick\")
-  file(CREATE_LINK ../${KRELLWICK_PRIVATE_DIR}/krellwick \"\${root}/games/krellwick\" SYMBOLIC)
+  file(CREATE_LINK ${to_private}/krellwick \"\${root}/games/krellwick\" SYMBOLIC)
   foreach(dir ${KRELLWICK_ASSET_DIRS})
     file(REMOVE \"\${root}/${KRELLWICK_PRIVATE_DIR}/\${dir}\")
-    file(CREATE_LINK ../../${KRELLWICK_DATA_DIR}/\${dir}
-         \"\${root}/${KRELLWICK_PRIVATE_DIR}/\${dir}\" SYMBOLIC)
+    file(CREATE_LINK ${to_data}/\${dir} \"\${root}/${KRELLWICK_PRIVATE_DIR}/\${dir}\" SYMBOLIC)
   endforeach()
 ")
 
