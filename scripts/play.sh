@@ -9,7 +9,7 @@ if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<MSG
 No display found (DISPLAY is not set), so the game window cannot open.
 Run it on a desktop session, or under a virtual display:
-  xvfb-run -s "-screen 0 1920x1080x24" $root/build/krellwick
+  xvfb-run -a -s "-screen 0 1920x1080x24" $root/build/krellwick
 MSG
   exit 1
 fi

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit, drawing, end-to-end and a
-# ten-minute soak, then the sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
+# soak of ten minutes of game time, then the sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
 # run under a virtual X display started here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
