@@ -5,6 +5,7 @@
 #include "app/camera.h"
 #include "app/keyboard.h"
 #include "app/readout.h"
+#include "app/sound_link.h"
 #include "geometry/random.h"
 #include "world/model_manager.h"
 
@@ -29,10 +30,12 @@ void display() {
 
 void idle() {
     modelManager->updateFrame();
+    handOverSound(*modelManager);
     display();
 }
 
 int runGame(int argc, char** argv) {
+    startSound();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
