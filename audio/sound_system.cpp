@@ -120,9 +120,11 @@ float SoundSystem::pan(float x, const SoundFrame& frame) {
     return std::min(p, 1.0f);
 }
 
-// On a circle in front of the listener: -1 hard left, 0 ahead, 1 hard right.
+// On a circle in front of the listener, the screen's edges 60 degrees to
+// either side: a sound at an edge is mostly, not only, in that ear.
 void SoundSystem::placeVoice(unsigned int source, float pan) {
-    alSource3f(source, AL_POSITION, pan, 0, -std::sqrt(1 - pan * pan));
+    const float angle = pan * 1.0471976f;
+    alSource3f(source, AL_POSITION, std::sin(angle), 0, -std::cos(angle));
 }
 
 void SoundSystem::play(const SoundCues& cues, const SoundFrame& frame) {

@@ -131,7 +131,7 @@ def engine(seconds, pitch, rng, brightness=900):
 
 def car_shot(rng):
     body = decay(sweep(0.35, 700, 160), 0.06)
-    snap = decay(lowpass(noise(0.35, rng), 3500), 0.02)
+    snap = decay(lowpass(lowpass(noise(0.35, rng), 3000), 4000), 0.02)
     thump = decay(sweep(0.35, 120, 60), 0.08)
     return mix((body, 0.6), (snap, 0.8), (thump, 0.7)), -3.0
 
