@@ -14,6 +14,7 @@
 namespace {
 constexpr float kAmbienceGain = 0.5f;
 constexpr float kHumGain = 0.3f;
+constexpr float kMasterGain = 0.7f;
 
 ALCdevice* asDevice(void* d) { return static_cast<ALCdevice*>(d); }
 ALCcontext* asContext(void* c) { return static_cast<ALCcontext*>(c); }
@@ -71,8 +72,10 @@ bool SoundSystem::start(const std::string& directory, bool acceptSilentDevice) {
     context_ = context;
     std::printf("Sound: %s\n", name.c_str());
 
-    // Every voice is placed by hand, left to right, at full loudness.
+    // Every voice is placed by hand, left to right, at full loudness; the
+    // whole mix a little below, so a busy scene stays clear of the top.
     alDistanceModel(AL_NONE);
+    alListenerf(AL_GAIN, kMasterGain);
     buffers_.assign(SoundFileCount, 0);
     for (int f = 0; f < SoundFileCount; ++f) {
         const std::string path = directory + "/" + soundFileName(static_cast<SoundFile>(f));

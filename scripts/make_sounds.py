@@ -30,21 +30,28 @@ def noise(seconds, rng):
 
 
 def lowpass(x, cutoff):
-    """One-pole low-pass; `cutoff` in Hz, a number or a function of time."""
-    out, y = [], 0.0
+    """Two-pole low-pass (two one-pole stages), so noise keeps little hiss;
+    `cutoff` in Hz, a number or a function of time."""
+    out, y1, y2 = [], 0.0, 0.0
     fixed = not callable(cutoff)
     a = 1 - math.exp(-TAU * cutoff / RATE) if fixed else 0
     for i, v in enumerate(x):
         if not fixed:
             a = 1 - math.exp(-TAU * cutoff(i / RATE) / RATE)
-        y += a * (v - y)
-        out.append(y)
+        y1 += a * (v - y1)
+        y2 += a * (y1 - y2)
+        out.append(y2)
     return out
 
 
 def highpass(x, cutoff):
-    low = lowpass(x, cutoff)
-    return [a - b for a, b in zip(x, low)]
+    """One-pole high-pass."""
+    out, y = [], 0.0
+    a = 1 - math.exp(-TAU * cutoff / RATE)
+    for v in x:
+        y += a * (v - y)
+        out.append(v - y)
+    return out
 
 
 def decay(x, tau, attack=0.002, delay=0.0):
@@ -131,7 +138,7 @@ def engine(seconds, pitch, rng, brightness=900):
 
 def car_shot(rng):
     body = decay(sweep(0.35, 700, 160), 0.06)
-    snap = decay(lowpass(lowpass(noise(0.35, rng), 3000), 4000), 0.02)
+    snap = decay(lowpass(noise(0.35, rng), 3500), 0.02)
     thump = decay(sweep(0.35, 120, 60), 0.08)
     return mix((body, 0.6), (snap, 0.8), (thump, 0.7)), -3.0
 
