@@ -89,11 +89,11 @@ def main():
         if level[w] >= threshold > level[w - 1] and t - last > 0.15:
             onsets.append(t)
             last = t
-    stretch = [t for t in onsets if shots[0] <= t < shots[-1] + 0.6]
+    stretch = [t for t in onsets if shots[0] <= t < shots[-1] + 0.8]
     failures = []
     for i, shot in enumerate(shots):
-        mine = [t for t in onsets if shot <= t < shot + 0.6]
-        loudest = max(level[at(shot):at(shot + 0.6)])
+        mine = [t for t in onsets if shot <= t < shot + 0.8]
+        loudest = max(level[at(shot):at(shot + 0.8)])
         latency = f"{(mine[0] - shot) * 1000:.0f} ms" if mine else "none"
         print(f"shot {i + 1}: burst {latency} after the key, {loudest:.1f} dBFS,"
               f" {loudest - quiet_mean:.1f} dB above the quiet stretch")
