@@ -35,7 +35,6 @@ void idle() {
 }
 
 int runGame(int argc, char** argv) {
-    startSound();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);

@@ -3,10 +3,9 @@
 
 class ModelManager;
 
-// Opens the audio device and loads the sounds from the sounds/ folder next to
-// the executable, on a thread of its own, while the window and world load.
-void startSound();
-
-// After each frame: plays the world's cues and empties the list. Until the
-// audio has started the cues are dropped; the frame never waits for it.
+// After each frame's update: plays the world's cues and empties the list.
+// Its second call, once the first frame is on screen, opens the audio device
+// and loads the sounds from the sounds/ folder next to the executable, on a
+// thread of its own, so the first picture never waits for them. Until that
+// is done the cues are dropped; a frame never waits for the audio.
 void handOverSound(ModelManager& world);

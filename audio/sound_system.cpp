@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "audio/cue_sounds.h"
 #include "audio/sound_loading.h"
@@ -66,6 +65,7 @@ bool SoundSystem::start(const std::string& directory, bool acceptSilentDevice) {
         if (context) alcDestroyContext(context);
         if (device) alcCloseDevice(device);
         std::printf("Sound: off (no audio device)\n");
+        std::fflush(stdout);
         return false;
     }
     device_ = device;
