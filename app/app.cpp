@@ -5,6 +5,7 @@
 #include "app/camera.h"
 #include "app/keyboard.h"
 #include "app/readout.h"
+#include "app/sound_link.h"
 #include "geometry/random.h"
 #include "world/model_manager.h"
 
@@ -29,6 +30,7 @@ void display() {
 
 void idle() {
     modelManager->updateFrame();
+    handOverSound(*modelManager);
     display();
 }
 

@@ -71,11 +71,11 @@ void handleKey(unsigned char key) {
         switch (key) {
         case kEsc: changeState(LeavingPlay); break;
         case kSpace: world.shoot(Fire); break;
-        case 'a': world.player->act(MoveLeft); break;
-        case 'd': world.player->act(MoveRight); break;
-        case 'k': world.player->act(TurretUp); break;
-        case 'l': world.player->act(TurretDown); break;
-        case 'w': world.player->act(Jump); break;
+        case 'a': world.act(MoveLeft); break;
+        case 'd': world.act(MoveRight); break;
+        case 'k': world.act(TurretUp); break;
+        case 'l': world.act(TurretDown); break;
+        case 'w': world.act(Jump); break;
         default: break;
         }
         break;

@@ -26,4 +26,6 @@ foreach(model ${MODEL_SOURCES})
   list(APPEND MODEL_OUTPUTS ${out})
 endforeach()
 
-add_custom_target(krellwick_assets ALL DEPENDS ${TEXTURE_OUTPUTS} ${MODEL_OUTPUTS})
+include(${CMAKE_CURRENT_LIST_DIR}/Sounds.cmake)
+
+add_custom_target(krellwick_assets ALL DEPENDS ${TEXTURE_OUTPUTS} ${MODEL_OUTPUTS} ${SOUND_OUTPUTS})

@@ -8,7 +8,7 @@ include(GNUInstallDirs)
 find_program(GZIP gzip REQUIRED)
 
 # The asset folders the build makes beside the game; each is installed the same way.
-set(KRELLWICK_ASSET_DIRS models textures)
+set(KRELLWICK_ASSET_DIRS models textures sounds)
 
 set(KRELLWICK_PRIVATE_DIR ${CMAKE_INSTALL_LIBEXECDIR}/krellwick)
 set(KRELLWICK_DATA_DIR ${CMAKE_INSTALL_DATADIR}/games/krellwick)

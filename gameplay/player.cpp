@@ -54,6 +54,14 @@ float Player::jumpOffset(float delay) const {
     return static_cast<float>(jumpHeight * std::sin(phase * kPi));
 }
 
+bool Player::advanceJump(float dt) {
+    if (!(jumpPhase > 0)) return false;
+    jumpPhase += 2 * dt;
+    if (!(jumpPhase > 1)) return false;
+    jumpPhase = 0;
+    return true;
+}
+
 void Player::update(float distance, float dt) {
     blinkTimer -= dt;
 
@@ -64,10 +72,7 @@ void Player::update(float distance, float dt) {
     smallWheelAngle = -(travelled / smallCircumference * 360);
     bigWheelAngle = -(travelled / bigCircumference * 360);
 
-    if (jumpPhase > 0) {
-        jumpPhase += 2 * dt;
-        if (jumpPhase > 1) jumpPhase = 0;
-    }
+    advanceJump(dt);
 
     if (health < maxHealth) {
         health += 1.5f * dt;

@@ -52,6 +52,8 @@ public:
     // Height of the car above the ground on its jump arc.
     float jumpOffset(float delay) const;
     void update(float distance, float dt);
+    // Moves a jump on by dt; true on the update that lands it.
+    bool advanceJump(float dt);
     // Drawing lives with the renderer (render/player_drawing.cpp).
     void draw(const TextureTable& textures, bool still);
 };

@@ -96,7 +96,10 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
 
     const float groundVelocity = static_cast<float>(-scrollSpeed);
     updateAndKeep(rabbits, [&](Rabbit& r) {
+        const int wasHopping = r.hopping;
         r.update(dt, groundVelocity);
+        // Quiet, but heard in every state: the rabbits never stop.
+        if (!wasHopping && r.hopping) cue(CueKind::RabbitHop, r.x, 0.5f);
         return inside(r.x, r.y);
     });
 
@@ -107,6 +110,7 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
             const double p = dt * 0.05 * scrollSpeed;
             if (randUnit() < p) {
                 e.fireAt(*player, enemyBullets, particles);
+                cue(CueKind::EnemyShot, e.x);
             } else {
                 e.x = static_cast<float>(e.x - dt * scrollSpeed * factor * 0.1);
             }
@@ -131,7 +135,9 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
     if (!playing) return;
 
     // The player and the collisions.
+    const bool airborne = player->jumpPhase > 0;
     player->update(static_cast<float>(distance), dt);
+    if (airborne && player->jumpPhase == 0) cue(CueKind::Land, player->x + player->bodyWidth / 2);
     const Box carBox = playerBox(*player);
 
     for (std::size_t i = 0; i < rabbits.size();) {
@@ -141,8 +147,7 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
             continue;
         }
         const float size = randomBlastSize();
-        explosions.push_back(createExplosion(size, rabbitCentreX(rabbit), rabbitCentreY(rabbit),
-                                             particles, textures, shake));
+        addExplosion(size, rabbitCentreX(rabbit), rabbitCentreY(rabbit), CueKind::PlayerHit);
         removeAt(rabbits, i);
         hitPlayer(*player);
         losePoint(score);
@@ -155,8 +160,7 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
             continue;
         }
         const float size = randomBlastSize();
-        explosions.push_back(
-            createExplosion(size, blastX(enemy), blastY(enemy), particles, textures, shake));
+        addExplosion(size, blastX(enemy), blastY(enemy), CueKind::PlayerHit);
         removeAt(enemies, i);
         hitPlayer(*player);
         hitPlayer(*player);
@@ -171,9 +175,8 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
             const Bullet& other = enemyBullets[j];
             if (!cornerInside(bulletBox(other, 0), shot)) continue;
             const float size = randomBlastSize();
-            explosions.push_back(createExplosion(size, other.x + other.width / 2,
-                                                 other.y + other.height / 2, particles,
-                                                 textures, shake));
+            addExplosion(size, other.x + other.width / 2, other.y + other.height / 2,
+                         CueKind::BulletsCollide);
             removeAt(enemyBullets, j);
             removeAt(playerBullets, i);
             struck = true;
@@ -199,8 +202,7 @@ void ModelManager::resolveBulletHits(float margin, std::vector<Bullet>& bullets,
 
         if (bullet.y - margin < 0) {
             const float size = randomBlastSize();
-            explosions.push_back(createExplosion(size, bullet.x + bullet.width + margin, 0,
-                                                 particles, textures, shake));
+            addExplosion(size, bullet.x + bullet.width + margin, 0, CueKind::GroundHit);
             removeAt(bullets, i);
             continue;
         }
@@ -208,9 +210,8 @@ void ModelManager::resolveBulletHits(float margin, std::vector<Bullet>& bullets,
         if (fromEnemy && cornerInside(shot, playerBox(*player))) {
             const float size = randomBlastSize();
             const float jo = player->jumpOffset(0);
-            explosions.push_back(createExplosion(size, player->x + player->bodyWidth / 2,
-                                                 jo + player->bodyHeight / 2, particles,
-                                                 textures, shake));
+            addExplosion(size, player->x + player->bodyWidth / 2, jo + player->bodyHeight / 2,
+                         CueKind::PlayerHit);
             removeAt(bullets, i);
             hitPlayer(*player);
             losePoint(score);
@@ -222,9 +223,7 @@ void ModelManager::resolveBulletHits(float margin, std::vector<Bullet>& bullets,
             const Rabbit& rabbit = rabbits[k];
             if (!cornerInside(shot, rabbitBox(rabbit))) continue;
             const float size = randomBlastSize();
-            explosions.push_back(createExplosion(size, rabbitCentreX(rabbit),
-                                                 rabbitCentreY(rabbit), particles, textures,
-                                                 shake));
+            addExplosion(size, rabbitCentreX(rabbit), rabbitCentreY(rabbit), CueKind::RabbitHit);
             removeAt(bullets, i);
             removeAt(rabbits, k);
             score += 1;
@@ -247,7 +246,8 @@ void ModelManager::resolveBulletHits(float margin, std::vector<Bullet>& bullets,
             }
             // A destroyed balloon goes up in an explosion twice the size.
             const float size = randomBlastSize() * (destroyed ? 2.0f : 1.0f);
-            explosions.push_back(createExplosion(size, bx, by, particles, textures, shake));
+            addExplosion(size, bx, by,
+                         destroyed ? CueKind::BalloonDestroyed : CueKind::BalloonHit);
             spent = true;
             break;
         }
@@ -263,11 +263,32 @@ void ModelManager::shoot(unsigned int action) {
         playerBullets.emplace_back(player->turretAngle, gunX, gunY, 0.05f, textures);
         emitMuzzleFlash(particles, textures, gunX + 0.2f, gunY);
         player->shotCooldown = 1.0f / player->fireRate;
+        cue(CueKind::PlayerShot, gunX);
     }
     player->act(action);
 }
 
+void ModelManager::act(unsigned int action) {
+    const float angle = player->turretAngle;
+    const bool grounded = player->jumpPhase == 0;
+    player->act(action);
+    const float centre = player->x + player->bodyWidth / 2;
+    if (player->turretAngle != angle) cue(CueKind::TurretTurn, centre);
+    if (grounded && player->jumpPhase != 0) cue(CueKind::Jump, centre);
+}
+
+// Only the burning car calls this, with explosions at random points of it.
 void ModelManager::spawnExplosion(float x, float y, float k) {
-    const float size = randomBlastSize() * k;
-    explosions.push_back(createExplosion(size, x, y, particles, textures, shake));
+    addExplosion(randomBlastSize() * k, x, y, CueKind::CarBurn);
+}
+
+void ModelManager::addExplosion(float size, float cx, float cy, CueKind kind) {
+    explosions.push_back(createExplosion(size, cx, cy, particles, textures, shake));
+    cue(kind, cx, size);
+}
+
+void ModelManager::cue(CueKind kind, float x, float strength) {
+    // Nobody takes them in a headless run: keep the newest only.
+    if (cues.size() >= kMaxPendingCues) cues.erase(cues.begin());
+    cues.push_back({kind, x, strength});
 }

@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
-          clang libclang-rt-14-dev python3 libgl1-mesa-dri)
+          clang libclang-rt-14-dev python3 libgl1-mesa-dri
+          libopenal-dev libsndfile1-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
 packages+=(dpkg-dev file lintian appstream desktop-file-utils)
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
-            librsvg2-bin libgl1-mesa-dri)
+            librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev sox libsox-fmt-base python3)
 fi
 
 missing=()

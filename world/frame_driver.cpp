@@ -87,8 +87,7 @@ void ModelManager::runTransitionOut(double dt, float dtf, float k) {
     updateWorld(static_cast<float>(m * dt), k, false);
 
     // A jump in progress still lands.
-    if (player->jumpPhase > 0) player->jumpPhase += dtf * 2;
-    if (player->jumpPhase > 1) player->jumpPhase = 0;
+    if (player->advanceJump(dtf)) cue(CueKind::Land, player->x + player->bodyWidth / 2);
 
     if (!(transitionProgress > 0)) {
         transitionProgress = 0;

@@ -12,15 +12,19 @@ void ModelManager::enterState(int state) {
     case EnteringPlay:
         transitionFromX = -4;
         transitionToX = 0;
+        cue(CueKind::GameStart, -4);
         break;
     case LeavingPlay:
         transitionFromX = player->x;
         transitionToX = -4;
+        cue(CueKind::DriveOut, player->x);
         break;
     case Dying:
         transitionFromX = player->x;
         transitionToX = -4;
         shake.raiseTo(2);
+        cue(CueKind::PlayerDeath, player->x + player->bodyWidth / 2);
+        cue(CueKind::DriveOut, player->x);
         break;
     default:
         break;

@@ -10,6 +10,7 @@
 #include "gameplay/particle.h"
 #include "gameplay/player.h"
 #include "gameplay/rabbit.h"
+#include "gameplay/sound_cue.h"
 #include "geometry/mountains.h"
 #include "geometry/tri_mesh.h"
 #include "render/clouds.h"
@@ -67,6 +68,8 @@ public:
     float transitionProgress = 0;
     float transitionFromX = 0;
     float transitionToX = 0;
+    // Sounds of what happened since the application last took them.
+    SoundCues cues;
 
     // Where time comes from; tests swap in their own clock.
     GameClock clock;
@@ -93,7 +96,12 @@ public:
     void updateWorld(float dt, float factor, bool playing);
     void resolveBulletHits(float margin, std::vector<Bullet>& bullets, bool fromEnemy);
     void shoot(unsigned int action);
+    // A key's action on the car, with the sound of what it changed.
+    void act(unsigned int action);
     void spawnExplosion(float x, float y, float k);
+    // Every explosion starts here: built, appended and heard.
+    void addExplosion(float size, float cx, float cy, CueKind kind);
+    void cue(CueKind kind, float x, float strength = 1);
 
     void loadTextures(const TextureLoader& loader);
     void loadTexture(int index, std::string path, const TextureLoader& loader);

@@ -48,6 +48,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
   || fail "no relative krellwick link in games/"
 for f in libexec/krellwick/krellwick libexec/krellwick/models/sphere.obj \
          libexec/krellwick/textures/ZAP.png share/games/krellwick/models/mountain1.kernel \
+         libexec/krellwick/sounds/car_shot.flac \
          share/applications/krellwick.desktop share/man/man6/krellwick.6.gz \
          share/metainfo/invalid.krellwick.krellwick.metainfo.xml \
          share/icons/hicolor/48x48/apps/krellwick.png share/icons/hicolor/128x128/apps/krellwick.png \

@@ -1,0 +1,49 @@
+#include "app/sound_link.h"
+
+#include <chrono>
+#include <cmath>
+#include <future>
+
+#include "audio/sound_system.h"
+#include "render/asset_paths.h"
+#include "world/model_manager.h"
+
+namespace {
+// Half the camera's vertical field of view and its aspect (app/camera.cpp).
+constexpr double kHalfFieldOfView = 0.04363323125;
+constexpr double kAspect = 1.7777777910232544;
+
+// Declared before the start-up task, so at exit the task is waited for
+// before the sound system is closed.
+SoundSystem sound;
+std::future<void> starting;
+bool started = false;
+
+SoundFrame frameOf(const ModelManager& world) {
+    SoundFrame f;
+    // The screen's edges where the play happens (z = 0).
+    const float halfWidth =
+        static_cast<float>(-world.viewOffset.z * std::tan(kHalfFieldOfView) * kAspect);
+    f.screenLeft = -world.viewOffset.x - halfWidth;
+    f.screenRight = -world.viewOffset.x + halfWidth;
+    f.carShown = world.gameState >= EnteringPlay && world.gameState <= Dying;
+    f.carX = world.player->x;
+    f.scrollSpeed = world.scrollSpeed;
+    return f;
+}
+}  // namespace
+
+void handOverSound(ModelManager& world) {
+    static int calls = 0;
+    if (++calls == 2) {
+        const std::string directory = executableDirectory() + "/sounds";
+        starting = std::async(std::launch::async, [directory] { sound.start(directory); });
+    }
+    if (!started && starting.valid() &&
+        starting.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        starting.get();
+        started = true;
+    }
+    if (started) sound.play(world.cues, frameOf(world));
+    world.cues.clear();
+}

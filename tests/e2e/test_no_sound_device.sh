@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# No usable audio device (OpenAL Soft told to use a backend that does not
+# exist): the game says so in one line and plays as before, silently.
+source "$(dirname "$0")/lib.sh"
+game=$(realpath "$1")
+
+start_xvfb 1920x1080
+export ALSOFT_DRIVERS=none
+log=$E2E_TMP/game.log
+start_game "$game" "$log"
+win=$(wait_for_window)
+wait_for_line "$log" '^+ Fps:   ' 10
+press "$win" space
+sleep 2.6
+press "$win" space k space
+sleep 1
+still_running "$log"
+for _ in $(seq 20); do
+  kill -0 "$GAME_PID" 2>/dev/null || break
+  press "$win" Escape
+  sleep 0.5
+done
+status=$(wait_for_exit 5)
+[ "$status" = 0 ] || fail "exit status $status"
+[ "$(grep -c '^Sound: ' "$log")" = 1 ] || fail "expected one Sound line: $(grep '^Sound' "$log")"
+grep -qx 'Sound: off (no audio device)' "$log" || fail "no 'Sound: off' line"
+grep -q ERROR "$log" && fail "an error line: $(grep ERROR "$log")"
+echo "PASS"
