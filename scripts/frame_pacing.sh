@@ -14,7 +14,7 @@ source "$root/tests/e2e/lib.sh"
 start_xvfb 1920x1080
 log=$E2E_TMP/pacing.log
 # Line-buffered, as on a terminal, so each read-out lands in the log at once.
-(cd "$E2E_TMP" && exec stdbuf -oL "$game") >"$log" 2>&1 &
+(cd "$E2E_TMP" && exec stdbuf -oL "$game") >"$log" 2>"$log.stderr" &
 GAME_PID=$!
 win=$(wait_for_window)
 wait_for_line "$log" '^+ Fps:   ' 10

@@ -81,4 +81,4 @@ shot 5_dying
 sleep 6
 shot 6_death_menu
 press "$win" Escape
-wait_for_exit 10 >/dev/null
+wait_for_exit 10

@@ -43,7 +43,7 @@ for _ in $(seq 30); do
   xdotool key Escape
   sleep 0.5
 done
-wait_for_exit 5 >/dev/null
+wait_for_exit 5
 
 sox "$out/minute.wav" -n stat 2>&1 | grep -E 'Length|Maximum amplitude|Minimum amplitude|RMS +amplitude'
 sox "$out/minute.wav" -n spectrogram -x 1800 -y 513 -t "Krellwick, $seconds s of play" \

@@ -36,7 +36,9 @@ start_xvfb() {
 # start_game BINARY LOGFILE [workdir]
 start_game() {
   local binary=$1 log=$2 dir=${3:-$E2E_TMP}
-  (cd "$dir" && exec "$binary") >"$log" 2>&1 &
+  # Libraries' complaints on standard error (no sound card, say) are
+  # unbuffered and would land in the middle of the buffered console lines.
+  (cd "$dir" && exec "$binary") >"$log" 2>"$log.stderr" &
   GAME_PID=$!
 }
 
@@ -59,15 +61,16 @@ press() {
   for key in "$@"; do xdotool key "$key"; sleep 0.05; done
 }
 
-# wait_for_exit SECONDS: the game's exit status, or fails when it keeps running.
+# wait_for_exit SECONDS: sets GAME_STATUS to the game's exit status, or fails
+# when it keeps running. Not to be called in $(...): a subshell cannot wait
+# for its parent's child and would read -1 when the game ends meanwhile.
 wait_for_exit() {
   local seconds=$1
   for _ in $(seq $((seconds * 20))); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
-      local status=0
-      wait "$GAME_PID" || status=$?
+      GAME_STATUS=0
+      wait "$GAME_PID" || GAME_STATUS=$?
       GAME_PID=
-      echo "$status"
       return 0
     fi
     sleep 0.05

@@ -58,8 +58,8 @@ while IFS='|' read -r name breaking failing message times; do
     press "$win" Escape
     sleep 0.5
   done
-  status=$(wait_for_exit 5)
-  [ "$status" = 0 ] || fail "$name: exit status $status: $(tail -n 5 "$log")"
+  wait_for_exit 5
+  [ "$GAME_STATUS" = 0 ] || fail "$name: exit status $GAME_STATUS: $(tail -n 5 "$log")"
 
   loads=$(grep -c '^Loading ' "$log" || true)
   [ "$loads" = 53 ] || fail "$name: $loads Loading lines, expected 53"

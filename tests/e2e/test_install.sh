@@ -16,7 +16,7 @@ run_installed() {
   local bindir=$1 private=$2 play=${3:-}
   local log=$E2E_TMP/installed.log
   mkdir -p "$E2E_TMP/cwd"
-  (cd "$E2E_TMP/cwd" && PATH="$bindir:/usr/bin:/bin" exec krellwick) >"$log" 2>&1 &
+  (cd "$E2E_TMP/cwd" && PATH="$bindir:/usr/bin:/bin" exec krellwick) >"$log" 2>"$log.stderr" &
   GAME_PID=$!
   win=$(wait_for_window)
   wait_for_line "$log" '^+ Fps:   ' 10
@@ -35,8 +35,8 @@ run_installed() {
     sleep 3
   fi
   press "$win" Escape Escape
-  status=$(wait_for_exit 10)
-  [ "$status" = 0 ] || fail "exit status $status"
+  wait_for_exit 10
+  [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
 }
 
 start_xvfb 1920x1080

@@ -20,8 +20,8 @@ for _ in $(seq 20); do
   press "$win" Escape
   sleep 0.5
 done
-status=$(wait_for_exit 5)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_for_exit 5
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
 [ "$(grep -c '^Sound: ' "$log")" = 1 ] || fail "expected one Sound line: $(grep '^Sound' "$log")"
 grep -qx 'Sound: off (no audio device)' "$log" || fail "no 'Sound: off' line"
 grep -q ERROR "$log" && fail "an error line: $(grep ERROR "$log")"

@@ -56,8 +56,8 @@ for _ in $(seq 10); do
   press "$win" Escape
   sleep 0.5
 done
-status=$(wait_for_exit 5)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_for_exit 5
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
 grep -q ERROR "$log" && fail "an error line: $(grep ERROR "$log")"
 python3 "$here/sound_check.py" "$wav" "$quiet_start" "$quiet_end" "${presses[@]}" ||
   fail "the recording does not sound right"
@@ -83,8 +83,8 @@ for _ in $(seq 20); do
   press "$win" Escape
   sleep 0.5
 done
-status=$(wait_for_exit 5)
-[ "$status" = 0 ] || fail "without a sound file: exit status $status"
+wait_for_exit 5
+[ "$GAME_STATUS" = 0 ] || fail "without a sound file: exit status $GAME_STATUS"
 errors=$(grep ERROR "$log" || true)
 [ "$errors" = "ERROR: Could not load sound $copy/sounds/car_shot.flac" ] ||
   fail "expected one error line for car_shot.flac, saw: $errors"

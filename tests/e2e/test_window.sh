@@ -52,8 +52,8 @@ still_running "$log"
 # The car drives out and the menu returns; Esc there ends the game cleanly.
 sleep 3
 press "$win" Escape
-status=$(wait_for_exit 10)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
 
 # Without textures: 51 error lines, and the game keeps running.
 bare=$E2E_TMP/bare
@@ -69,6 +69,6 @@ errors=$(grep -c '^ERROR: Could not load Texture Index [0-9]* $' "$log2" || true
 sleep 1
 still_running "$log2"
 press "$win" Escape
-status=$(wait_for_exit 10)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
 echo "PASS"
