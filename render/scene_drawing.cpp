@@ -1,9 +1,13 @@
 #include <GL/gl.h>
 
 #include "app/hidden_modes.h"
+#include "render/back_layer_cache.h"
+#include "render/draw_path.h"
 #include "render/hsv.h"
 #include "render/quad.h"
+#include "render/quad_state.h"
 #include "render/sprite_frame.h"
+#include "render/view_key.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -22,6 +26,48 @@ void drawFullQuad(unsigned int texture, float xLeft, float xRight, float yTop, f
                   float z) {
     drawQuad(texture, xLeft, xRight, yTop, yBottom, 0, 1, 1, 0, z, 1, 1, 1, 1);
 }
+
+// True on a caching path while drawScene runs: the draw-state choices below
+// apply only then.
+bool fast() { return quadState().inFrame; }
+
+// A picture without an alpha channel.
+bool textureOpaque(unsigned int texture) {
+    if (texture == 0) return false;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint alphaBits = 1;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return alphaBits == 0;
+}
+
+// Whether every point of the rectangle at depth z lies strictly in front of
+// the far plane, so that it would pass the depth test against a cleared
+// buffer anyway.
+// Meshes are untextured and their colours opaque: blending would give the
+// same colours.
+void fastMeshState() {
+    glDisable(GL_BLEND);
+}
+
+bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, float z) {
+    float mv[16], pr[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
+    glGetFloatv(GL_PROJECTION_MATRIX, pr);
+    for (float x : {xLeft, xRight}) {
+        for (float y : {yBottom, yTop}) {
+            float eye[4];
+            for (int r = 0; r < 4; ++r) eye[r] = mv[r] * x + mv[4 + r] * y + mv[8 + r] * z + mv[12 + r];
+            float clipZ = 0, clipW = 0;
+            for (int c = 0; c < 4; ++c) {
+                clipZ += pr[4 * c + 2] * eye[c];
+                clipW += pr[4 * c + 3] * eye[c];
+            }
+            if (!(clipW > 0) || !(clipZ / clipW < 0.999f) || !(clipZ / clipW > -1)) return false;
+        }
+    }
+    return true;
+}
 }  // namespace
 
 void ModelManager::drawScene() {
@@ -33,6 +79,9 @@ void ModelManager::drawScene() {
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The caching paths keep their draw state across the frame's quads.
+    const bool fastFrame = drawOptimised();
+    if (fastFrame) quadState().beginFrame();
 
     // Transparent texels still write depth, so the order decides what covers
     // what.
@@ -73,6 +122,7 @@ void ModelManager::drawScene() {
         default:
             break;
     }
+    if (fastFrame) quadState().endFrame();
 
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
@@ -95,9 +145,13 @@ void ModelManager::drawBackground() {
     const float depth = static_cast<float>(mountainDepth);
     // The moon shrinks about its centre (0, 9) as the car loses health.
     const float m = player ? 1 - player->health / player->maxHealth : 0;
-    drawFullQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
-    drawFullQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
-    drawFullQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+    if (fast()) {
+        drawBackLayersFast(depth, m);
+    } else {
+        drawFullQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
+        drawFullQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
+        drawFullQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+    }
 
     glPushMatrix();
     glTranslatef(static_cast<float>(-distance), 0, 0);
@@ -108,7 +162,9 @@ void ModelManager::drawBackground() {
         segment->mesh->color = tintMode ? kTintColor : segment->color;
         const Vec3 viewer{static_cast<float>(distance - viewOffset.x), -viewOffset.y - p.y,
                           kMountainViewerZ};
+        if (fast()) fastMeshState();
         segment->mesh->drawLit({p.x, p.y - 1, p.z}, viewer);
+        if (fast()) glEnable(GL_BLEND);
     }
     glPopMatrix();
 
@@ -147,10 +203,12 @@ void ModelManager::drawAirEnemy(const AirEnemy& e, float dz, float viewerX, floa
         // A copy, so the shared mesh keeps its colour mode and light terms.
         TriMesh balloon = (*e.meshes)[static_cast<size_t>(k)];
         balloon.colorMode = tintMode ? TriangleColors : MeshColor;
+        if (fast()) fastMeshState();
         glPushMatrix();
         glScalef(r, r, r);
         balloon.drawLit({e.x / r, e.y / r, e.z / r}, {viewerX / r, viewerY / r, viewerZ / r});
         glPopMatrix();
+        if (fast()) glEnable(GL_BLEND);
     }
 
     drawSpriteFrame(e.animation, 2 * r, 2 * r, e.x - e.width / 2 - 0.1f * r, e.y - 2.2f * r,
@@ -208,7 +266,47 @@ void ModelManager::drawOverlay(int index) {
     // A fully saturated colour that runs around the hue circle.
     const Vec3 rgb = hsvToRgb(menuHue, 1, 1);
     const float alpha = gameState == Dying ? 1 : 1 - transitionProgress;
-    drawQuad(textures[static_cast<size_t>(index)], -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y,
-             rgb.z, alpha);
+    const unsigned int texture = textures[static_cast<size_t>(index)];
+    // In the menus and the drive-in nothing nearer than the picture (depth 3)
+    // is drawn, so its depth test could only pass.
+    if (fast() && (gameState == InitialMenu || gameState == EnteringPlay || gameState == DeathMenu)) {
+        glDisable(GL_DEPTH_TEST);
+        drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
+        glEnable(GL_DEPTH_TEST);
+        glPopMatrix();
+        return;
+    }
+    drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
     glPopMatrix();
+}
+
+// The caching paths' back layers: put back from the copy of a still view, or
+// drawn and offered to the copy.
+void ModelManager::drawBackLayersFast(float depth, float m) {
+    const unsigned int backdrop = textures[TexBackground];
+    const unsigned int sky = textures[TexNightSky];
+    const unsigned int moon = textures[TexMoon];
+    ViewKey key = ViewKey::current();
+    for (unsigned int t : {backdrop, sky, moon}) key.add(t);
+    key.add(depth);
+    key.add(m);
+    const auto drawDepth = [&] {
+        emitQuad(-4, 24, 12, -2, 0, 1, 1, 0, -depth);
+        emitQuad(-4, 24, 12, 5, 0, 1, 1, 0, 0.05f - depth);
+        emitQuad(m - 1, 1 - m, 10 - m, 8 + m, 0, 1, 1, 0, 0.1f - depth);
+    };
+    if (backLayerCache().restore(key, drawDepth)) return;
+
+    // The backdrop is opaque and the first thing after the clear: blending
+    // would give its own texels, and the depth test could only pass.
+    const bool opaque = textureOpaque(backdrop);
+    const bool always = opaque && passesClearedDepth(-4, 24, -2, 12, -depth);
+    if (opaque) glDisable(GL_BLEND);
+    if (always) glDepthFunc(GL_ALWAYS);
+    drawFullQuad(backdrop, -4, 24, 12, -2, -depth);
+    if (always) glDepthFunc(GL_LESS);
+    if (opaque) glEnable(GL_BLEND);
+    drawFullQuad(sky, -4, 24, 12, 5, 0.05f - depth);
+    drawFullQuad(moon, m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+    backLayerCache().offer(key);
 }

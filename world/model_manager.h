@@ -112,6 +112,7 @@ public:
 
 private:
     void buildMountains();
+    void drawBackLayersFast(float depth, float moonShrink);
     void runTransitionOut(double dt, float dtf, float k);
 };
 
