@@ -9,6 +9,7 @@
 #include "render/back_layer_cache.h"
 #include "render/frame_store.h"
 #include "render/gl_entry_points.h"
+#include "render/overlay_cache.h"
 
 namespace {
 DrawPath current = DrawPath::Plain;
@@ -64,6 +65,7 @@ void dropDrawCaches() {
     for (DrawPath path : {DrawPath::Plain, DrawPath::TextureCopy, DrawPath::FramebufferBlit}) {
         current = path;
         backLayerCache().reset();
+        overlayCache().reset();
     }
     current = kept;
 }
@@ -87,4 +89,9 @@ const char* drawPathName(DrawPath path) {
             break;
     }
     return "plain";
+}
+
+DrawTechniques& drawTechniques() {
+    static DrawTechniques techniques;
+    return techniques;
 }

@@ -25,3 +25,15 @@ DrawPath drawPath();
 // True when the caching paths' draw-state choices apply.
 inline bool drawOptimised() { return drawPath() != DrawPath::Plain; }
 const char* drawPathName(DrawPath path);
+
+// The caching paths' techniques, each on unless a benchmark turns it off to
+// weigh it. Every combination gives the same pixels.
+struct DrawTechniques {
+    bool backLayerCache = true;
+    bool replaceForWhite = true;
+    bool opaqueBackdrop = true;
+    bool meshesWithoutBlend = true;
+    bool overlayWithoutDepthTest = true;
+    bool overlayCache = true;
+};
+DrawTechniques& drawTechniques();

@@ -159,7 +159,9 @@ void FrameStore::restore(const std::function<void()>& drawDepth) {
     if (blend) glEnable(GL_BLEND);
 }
 
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax) {
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown) {
+    const float tBottom = upsideDown ? tMax : 0;
+    const float tTop = upsideDown ? 0 : tMax;
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -168,13 +170,13 @@ void drawTexelForPixel(unsigned int texture, float sMax, float tMax) {
     glLoadIdentity();
     glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
+    glTexCoord2f(0, tBottom);
     glVertex2f(-1, -1);
-    glTexCoord2f(sMax, 0);
+    glTexCoord2f(sMax, tBottom);
     glVertex2f(1, -1);
-    glTexCoord2f(sMax, tMax);
+    glTexCoord2f(sMax, tTop);
     glVertex2f(1, 1);
-    glTexCoord2f(0, tMax);
+    glTexCoord2f(0, tTop);
     glVertex2f(-1, 1);
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);

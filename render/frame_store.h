@@ -29,6 +29,7 @@ private:
 
 // The depth format that matches the window's, for a straight depth copy.
 unsigned int windowDepthFormat();
-// Draws `texture` (width x height texels in the lower left of a w x h one)
-// texel for pixel over the viewport, with the current colour and blending.
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax);
+// Draws `texture` texel for pixel over the viewport (its lower left sMax by
+// tMax part; rows in reverse when `upsideDown`), with the current colour,
+// environment and blending.
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown = false);

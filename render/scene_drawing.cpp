@@ -4,6 +4,7 @@
 #include "render/back_layer_cache.h"
 #include "render/draw_path.h"
 #include "render/hsv.h"
+#include "render/overlay_cache.h"
 #include "render/quad.h"
 #include "render/quad_state.h"
 #include "render/sprite_frame.h"
@@ -47,7 +48,7 @@ bool textureOpaque(unsigned int texture) {
 // Meshes are untextured and their colours opaque: blending would give the
 // same colours.
 void fastMeshState() {
-    glDisable(GL_BLEND);
+    if (drawTechniques().meshesWithoutBlend) glDisable(GL_BLEND);
 }
 
 bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, float z) {
@@ -269,10 +270,23 @@ void ModelManager::drawOverlay(int index) {
     const unsigned int texture = textures[static_cast<size_t>(index)];
     // In the menus and the drive-in nothing nearer than the picture (depth 3)
     // is drawn, so its depth test could only pass.
-    if (fast() && (gameState == InitialMenu || gameState == EnteringPlay || gameState == DeathMenu)) {
-        glDisable(GL_DEPTH_TEST);
-        drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
-        glEnable(GL_DEPTH_TEST);
+    if (fast() && drawTechniques().overlayWithoutDepthTest &&
+        (gameState == InitialMenu || gameState == EnteringPlay || gameState == DeathMenu)) {
+        const bool tint = tintMode;  // depth 3 is nearer than the tint limit
+        glColor4f(tint ? 1 : rgb.x, tint ? 0.5f : rgb.y, tint ? 0 : rgb.z, alpha);
+        ViewKey key = ViewKey::current();
+        key.add(texture);
+        const bool drawn = drawTechniques().overlayCache && overlayCache().draw(key, [texture] {
+            quadState().env(GL_REPLACE);
+            glBindTexture(GL_TEXTURE_2D, texture);
+            emitQuad(-2, 22, 11, -2.5f, 0, 1, 1, 0, 3);
+            glBindTexture(GL_TEXTURE_2D, 0);
+        });
+        if (!drawn) {
+            glDisable(GL_DEPTH_TEST);
+            drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
+            glEnable(GL_DEPTH_TEST);
+        }
         glPopMatrix();
         return;
     }
@@ -295,11 +309,12 @@ void ModelManager::drawBackLayersFast(float depth, float m) {
         emitQuad(-4, 24, 12, 5, 0, 1, 1, 0, 0.05f - depth);
         emitQuad(m - 1, 1 - m, 10 - m, 8 + m, 0, 1, 1, 0, 0.1f - depth);
     };
-    if (backLayerCache().restore(key, drawDepth)) return;
+    const bool cache = drawTechniques().backLayerCache;
+    if (cache && backLayerCache().restore(key, drawDepth)) return;
 
     // The backdrop is opaque and the first thing after the clear: blending
     // would give its own texels, and the depth test could only pass.
-    const bool opaque = textureOpaque(backdrop);
+    const bool opaque = drawTechniques().opaqueBackdrop && textureOpaque(backdrop);
     const bool always = opaque && passesClearedDepth(-4, 24, -2, 12, -depth);
     if (opaque) glDisable(GL_BLEND);
     if (always) glDepthFunc(GL_ALWAYS);
@@ -308,5 +323,5 @@ void ModelManager::drawBackLayersFast(float depth, float m) {
     if (opaque) glEnable(GL_BLEND);
     drawFullQuad(sky, -4, 24, 12, 5, 0.05f - depth);
     drawFullQuad(moon, m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
-    backLayerCache().offer(key);
+    if (cache) backLayerCache().offer(key);
 }

@@ -13,6 +13,7 @@
 #include "gl_scene.h"
 #include "render/back_layer_cache.h"
 #include "render/draw_path.h"
+#include "render/overlay_cache.h"
 #include "support/test_world.h"
 #include "world/model_manager.h"
 
@@ -130,6 +131,9 @@ TEST_F(ReferenceFrames, EveryPathDrawsThePlainPixelsInEveryState) {
     for (DrawPath path : paths) {
         forceDrawPath(path);
         EXPECT_GT(backLayerCache().hits, 20) << drawPathName(path);
+        if (path == DrawPath::FramebufferBlit) {
+            EXPECT_GT(overlayCache().hits, 20);
+        }
     }
     std::printf("%d frames compared on %zu caching paths\n", frameCount, paths.size());
 }
