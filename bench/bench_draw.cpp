@@ -174,6 +174,8 @@ void compareStates() {
              [&] { drawTechniques() = all; drawTechniques().overlayWithoutDepthTest = false; }},
             {"  without overlay cache", best,
              [&] { drawTechniques() = all; drawTechniques().overlayCache = false; }},
+            {"  without ground-hidden rows", best,
+             [&] { drawTechniques() = all; drawTechniques().groundHiddenRows = false; }},
             {"plain, T wrap GL_CLAMP", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP); }},
         };
         // Blocks of frames taking turns, so load from elsewhere falls on all.

@@ -17,6 +17,10 @@ public:
     // is the same two frames running (a shaking view would only pay the copy).
     void offer(const ViewKey& key);
     void reset();
+    // Whether restore would put the layers back, or offer keep them, for
+    // `key`: the layers must then be drawn whole.
+    bool holds(const ViewKey& key) const { return valid && key == kept; }
+    bool wouldKeep(const ViewKey& key) const { return key == last; }
 
     long hits = 0;  // frames put back from the copy
 

@@ -35,5 +35,6 @@ struct DrawTechniques {
     bool meshesWithoutBlend = true;
     bool overlayWithoutDepthTest = true;
     bool overlayCache = true;
+    bool groundHiddenRows = true;
 };
 DrawTechniques& drawTechniques();

@@ -1,8 +1,11 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "app/hidden_modes.h"
 #include "render/back_layer_cache.h"
 #include "render/draw_path.h"
+#include "render/ground_cover.h"
 #include "render/hsv.h"
 #include "render/overlay_cache.h"
 #include "render/quad.h"
@@ -82,7 +85,10 @@ void ModelManager::drawScene() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // The caching paths keep their draw state across the frame's quads.
     const bool fastFrame = drawOptimised();
-    if (fastFrame) quadState().beginFrame();
+    if (fastFrame) {
+        quadState().beginFrame();
+        coverGroundHiddenRows();
+    }
 
     // Transparent texels still write depth, so the order decides what covers
     // what.
@@ -123,7 +129,10 @@ void ModelManager::drawScene() {
         default:
             break;
     }
-    if (fastFrame) quadState().endFrame();
+    if (fastFrame) {
+        groundCover().end();
+        quadState().endFrame();
+    }
 
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
@@ -174,9 +183,16 @@ void ModelManager::drawBackground() {
 }
 
 void ModelManager::drawParticles() {
+    const GroundCover& cover = groundCover();
     for (size_t i = 0; i < particles.size(); ++i) {
         const Particle& p = particles[i];
         if (!p.animation.running) continue;
+        // A particle wholly under the opaque ground would only be covered.
+        if (cover.scissoring) {
+            const Vec3 o = currentFrameOffset(p.animation);
+            if (cover.hides(p.x + o.x, p.y + o.y, p.z + depthOffset(i) + o.z, p.size * 0.7072f))
+                continue;
+        }
         const float alpha = p.fades ? 1 - p.age / p.fadeTime : 1;
         drawRotatedSpriteFrame(p.animation, p.age * p.spinRate, alpha, p.x - p.size / 2,
                                p.y - p.size / 2, p.z + depthOffset(i), p.size, p.size);
@@ -242,6 +258,8 @@ void ModelManager::drawBullets() {
 }
 
 void ModelManager::drawGround() {
+    // The ground itself fills the covered rows.
+    groundCover().end();
     glPushMatrix();
     glTranslatef(static_cast<float>(-distance), 0, 0);
     // The texture repeats 1.8 times along each segment.
@@ -310,7 +328,14 @@ void ModelManager::drawBackLayersFast(float depth, float m) {
         emitQuad(m - 1, 1 - m, 10 - m, 8 + m, 0, 1, 1, 0, 0.1f - depth);
     };
     const bool cache = drawTechniques().backLayerCache;
-    if (cache && backLayerCache().restore(key, drawDepth)) return;
+    BackLayerCache& kept = backLayerCache();
+    // What is kept or put back must be whole, the covered rows included.
+    const bool whole = cache && (kept.holds(key) || kept.wouldKeep(key));
+    if (whole) groundCover().pause();
+    if (cache && kept.restore(key, drawDepth)) {
+        groundCover().resume();
+        return;
+    }
 
     // The backdrop is opaque and the first thing after the clear: blending
     // would give its own texels, and the depth test could only pass.
@@ -323,5 +348,31 @@ void ModelManager::drawBackLayersFast(float depth, float m) {
     if (opaque) glEnable(GL_BLEND);
     drawFullQuad(sky, -4, 24, 12, 5, 0.05f - depth);
     drawFullQuad(moon, m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
-    if (cache) backLayerCache().offer(key);
+    if (cache) kept.offer(key);
+    if (whole) groundCover().resume();
+}
+
+// On a caching path: the window rows the opaque ground will cover, scissored
+// off until the ground is drawn. Only when everything drawn before the
+// ground lies behind it, so its opaque texels replace whatever is there.
+void ModelManager::coverGroundHiddenRows() {
+    GroundCover& cover = groundCover();
+    cover.hiddenRows = 0;
+    if (!drawTechniques().groundHiddenRows) return;
+    constexpr float kBehind = 0.9f;  // the ground lies at depth 1
+    for (const Particle& p : particles)
+        if (!(p.z < kBehind)) return;
+    for (const Rabbit& r : rabbits)
+        if (!(r.z < kBehind)) return;
+    for (const AirEnemy& e : enemies)
+        if (!(e.z + std::fabs(e.radius) < kBehind)) return;
+    for (const auto* list : {&playerBullets, &enemyBullets})
+        for (const Bullet& b : *list)
+            if (!(b.z < kBehind)) return;
+    if (player && !(std::fabs(player->z) * 2 + std::fabs(player->turretZ) < kBehind)) return;
+    const float scroll = static_cast<float>(-distance);
+    cover.measure(textures[TexGround], {currentMountainsPos.x + scroll, currentMountainsPos.y, 0},
+                  {nextMountainsPos.x + scroll, nextMountainsPos.y, 0},
+                  static_cast<float>(mountainLength));
+    cover.begin();
 }

@@ -113,6 +113,7 @@ public:
 private:
     void buildMountains();
     void drawBackLayersFast(float depth, float moonShrink);
+    void coverGroundHiddenRows();
     void runTransitionOut(double dt, float dtf, float k);
 };
 

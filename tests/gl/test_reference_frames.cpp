@@ -1,6 +1,7 @@
 // One scripted game drawn by every drawing path: each frame must equal the plain drawing, pixel for pixel.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "gl_scene.h"
 #include "render/back_layer_cache.h"
 #include "render/draw_path.h"
+#include "render/ground_cover.h"
 #include "render/overlay_cache.h"
 #include "support/test_world.h"
 #include "world/model_manager.h"
@@ -73,6 +75,7 @@ protected:
         const unsigned int randomAfter = randomSnapshot();
         for (DrawPath path : paths) {
             const std::vector<std::uint8_t> fast = draw(path, random, blink);
+            coveredRows = std::max(coveredRows, groundCover().hiddenRows);
             EXPECT_EQ(randomSnapshot(), randomAfter);
             long differing = 0;
             for (size_t i = 0; i < plain.size(); i += 3) {
@@ -100,6 +103,7 @@ protected:
     std::vector<DrawPath> paths;
     int frameCount = 0;
     int seen[6] = {};
+    int coveredRows = 0;
 };
 }  // namespace
 
@@ -127,7 +131,9 @@ TEST_F(ReferenceFrames, EveryPathDrawsThePlainPixelsInEveryState) {
     steps(12);
 
     for (int state = 0; state < 6; ++state) EXPECT_GT(seen[state], 0) << kStateNames[state];
-    // The caches were used, so the comparison covered them.
+    // The caches and the ground's covered rows were used, so the comparison
+    // covered them.
+    EXPECT_GT(coveredRows, 60);
     for (DrawPath path : paths) {
         forceDrawPath(path);
         EXPECT_GT(backLayerCache().hits, 20) << drawPathName(path);
