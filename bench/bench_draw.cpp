@@ -176,6 +176,8 @@ void compareStates() {
              [&] { drawTechniques() = all; drawTechniques().overlayCache = false; }},
             {"  without ground-hidden rows", best,
              [&] { drawTechniques() = all; drawTechniques().groundHiddenRows = false; }},
+            {"  without near mountains first", best,
+             [&] { drawTechniques() = all; drawTechniques().mountainsFirst = false; }},
             {"plain, T wrap GL_CLAMP", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP); }},
         };
         // Blocks of frames taking turns, so load from elsewhere falls on all.

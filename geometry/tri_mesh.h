@@ -48,4 +48,11 @@ public:
     void updateSpecular(Vec3 translation, Vec3 viewer);
     // Drawing lives with the renderer (render/lit_mesh.cpp).
     void drawLit(Vec3 translation, Vec3 viewer);
+    // The same, only the faces whose three corners lie at a depth greater
+    // than `split` after the translation (`nearPart`), or only the others.
+    void drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart);
+
+private:
+    // Which faces drawLitPart keeps: all when `split` is not a number.
+    void drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart);
 };

@@ -36,5 +36,6 @@ struct DrawTechniques {
     bool overlayWithoutDepthTest = true;
     bool overlayCache = true;
     bool groundHiddenRows = true;
+    bool mountainsFirst = true;
 };
 DrawTechniques& drawTechniques();

@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "geometry/tri_mesh.h"
 #include "render/lighting.h"
 
@@ -14,6 +16,16 @@ void setLitColor(Vec3 ambient, Vec3 specular, Vec3 diffuse, Vec3 factor) {
 }  // namespace
 
 void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
+    drawLitFaces(translation, viewer, std::nanf(""), false);
+}
+
+void TriMesh::drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart) {
+    drawLitFaces(translation, viewer, split, nearPart);
+}
+
+void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart) {
+    const bool all = std::isnan(split);
+    const float localSplit = split - translation.z;
     glPushMatrix();
     glTranslatef(translation.x, translation.y, translation.z);
     updateSpecular(translation, viewer);
@@ -28,6 +40,12 @@ void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
     for (size_t i = 0; i < triangles.size(); ++i) {
         const Triangle& t = triangles[i];
         if (!t.visible) continue;
+        if (!all) {
+            const bool near = vertices[t.index0].z > localSplit &&
+                              vertices[t.index1].z > localSplit &&
+                              vertices[t.index2].z > localSplit;
+            if (near != nearPart) continue;
+        }
         // Faces past the per-face arrays (stale data) are lit by ambient only.
         Vec3 specular = i < faceSpecular.size() ? faceSpecular[i] : Vec3{};
         Vec3 diffuse = i < faceDiffuse.size() ? faceDiffuse[i] : Vec3{};

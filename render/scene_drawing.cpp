@@ -22,6 +22,9 @@ constexpr float kPassengerGap = 0.0005f;
 constexpr Vec3 kTintColor{1.0f, 0.5f, 0.0f};
 constexpr float kMountainViewerZ = 10;
 constexpr float kEnemyViewerZ = 2;
+// Mountain faces this much nearer than the moon count as in front of every
+// back layer.
+constexpr float kNearMargin = 0.01f;
 
 float depthOffset(size_t i) { return static_cast<float>(i) * kDepthStep; }
 
@@ -155,31 +158,37 @@ void ModelManager::drawBackground() {
     const float depth = static_cast<float>(mountainDepth);
     // The moon shrinks about its centre (0, 9) as the car loses health.
     const float m = player ? 1 - player->health / player->maxHealth : 0;
-    if (fast()) {
-        drawBackLayersFast(depth, m);
-    } else {
+    if (!fast()) {
         drawFullQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
         drawFullQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
         drawFullQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+        drawMountains(MountainFaces::All);
+    } else {
+        drawBackLayersFast(depth, m);
     }
+    // Screen-fixed: drawn without the scroll.
+    if (clouds) clouds->draw();
+}
 
+void ModelManager::drawMountains(MountainFaces faces) {
     glPushMatrix();
     glTranslatef(static_cast<float>(-distance), 0, 0);
     const std::pair<Mountains*, Vec3> segments[] = {{currentMountains.get(), currentMountainsPos},
                                                     {nextMountains.get(), nextMountainsPos}};
+    // Faces nearer than the moon, the nearest back layer.
+    const float split = 0.1f - static_cast<float>(mountainDepth) + kNearMargin;
     for (const auto& [segment, p] : segments) {
         if (!segment || !segment->mesh) continue;
         segment->mesh->color = tintMode ? kTintColor : segment->color;
         const Vec3 viewer{static_cast<float>(distance - viewOffset.x), -viewOffset.y - p.y,
                           kMountainViewerZ};
         if (fast()) fastMeshState();
-        segment->mesh->drawLit({p.x, p.y - 1, p.z}, viewer);
+        const Vec3 at{p.x, p.y - 1, p.z};
+        if (faces == MountainFaces::All) segment->mesh->drawLit(at, viewer);
+        else segment->mesh->drawLitPart(at, viewer, split, faces == MountainFaces::Near);
         if (fast()) glEnable(GL_BLEND);
     }
     glPopMatrix();
-
-    // Screen-fixed: drawn without the scroll.
-    if (clouds) clouds->draw();
 }
 
 void ModelManager::drawParticles() {
@@ -334,13 +343,23 @@ void ModelManager::drawBackLayersFast(float depth, float m) {
     if (whole) groundCover().pause();
     if (cache && kept.restore(key, drawDepth)) {
         groundCover().resume();
+        drawMountains(MountainFaces::All);
         return;
     }
 
-    // The backdrop is opaque and the first thing after the clear: blending
-    // would give its own texels, and the depth test could only pass.
+    // Mountain faces in front of every back layer go first, so the layers'
+    // depth test skips the pixels behind them. Only while world depth is
+    // view depth (no turn of the camera out of the screen's plane).
+    float mv[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
+    const bool nearFirst =
+        !whole && drawTechniques().mountainsFirst && mv[2] == 0 && mv[6] == 0 && mv[10] > 0;
+    if (nearFirst) drawMountains(MountainFaces::Near);
+
+    // The backdrop is opaque: blending would give its own texels. As the
+    // first thing after the clear its depth test could only pass.
     const bool opaque = drawTechniques().opaqueBackdrop && textureOpaque(backdrop);
-    const bool always = opaque && passesClearedDepth(-4, 24, -2, 12, -depth);
+    const bool always = opaque && !nearFirst && passesClearedDepth(-4, 24, -2, 12, -depth);
     if (opaque) glDisable(GL_BLEND);
     if (always) glDepthFunc(GL_ALWAYS);
     drawFullQuad(backdrop, -4, 24, 12, -2, -depth);
@@ -350,6 +369,7 @@ void ModelManager::drawBackLayersFast(float depth, float m) {
     drawFullQuad(moon, m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
     if (cache) kept.offer(key);
     if (whole) groundCover().resume();
+    drawMountains(nearFirst ? MountainFaces::Far : MountainFaces::All);
 }
 
 // On a caching path: the window rows the opaque ground will cover, scissored
