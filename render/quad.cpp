@@ -41,7 +41,8 @@ void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float
     if (state.inFrame) {
         // Lighting is off, so no normal is needed. A texel times opaque white
         // is the texel itself, and REPLACE is the cheaper sum.
-        const bool white = drawTechniques().replaceForWhite && red == 1 && green == 1 && blue == 1 && alpha == 1;
+        const bool white = drawTechniques().replaceForWhite && red == 1 && green == 1 &&
+                           blue == 1 && alpha == 1;
         state.env(white ? GL_REPLACE : GL_MODULATE);
         // Unbinding after each quad also keeps each quad its own draw: merged
         // draws split their quads differently and round some texels apart.

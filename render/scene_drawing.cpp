@@ -48,15 +48,15 @@ bool textureOpaque(unsigned int texture) {
     return alphaBits == 0;
 }
 
-// Whether every point of the rectangle at depth z lies strictly in front of
-// the far plane, so that it would pass the depth test against a cleared
-// buffer anyway.
 // Meshes are untextured and their colours opaque: blending would give the
 // same colours.
 void fastMeshState() {
     if (drawTechniques().meshesWithoutBlend) glDisable(GL_BLEND);
 }
 
+// Whether every point of the rectangle at depth z lies strictly in front of
+// the far plane, so that it would pass the depth test against a cleared
+// buffer anyway.
 bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, float z) {
     float mv[16], pr[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, mv);
@@ -64,7 +64,8 @@ bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, fl
     for (float x : {xLeft, xRight}) {
         for (float y : {yBottom, yTop}) {
             float eye[4];
-            for (int r = 0; r < 4; ++r) eye[r] = mv[r] * x + mv[4 + r] * y + mv[8 + r] * z + mv[12 + r];
+            for (int r = 0; r < 4; ++r)
+                eye[r] = mv[r] * x + mv[4 + r] * y + mv[8 + r] * z + mv[12 + r];
             float clipZ = 0, clipW = 0;
             for (int c = 0; c < 4; ++c) {
                 clipZ += pr[4 * c + 2] * eye[c];

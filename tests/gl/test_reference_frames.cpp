@@ -1,4 +1,4 @@
-// One scripted game drawn by every drawing path: each frame must equal the plain drawing, pixel for pixel.
+// One scripted game drawn by every path: each frame equals the plain drawing.
 #include <GL/gl.h>
 
 #include <algorithm>
