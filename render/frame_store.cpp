@@ -27,7 +27,7 @@ unsigned int windowDepthFormat() {
     return GL_DEPTH_COMPONENT24;
 }
 
-bool FrameStore::allocate(DrawPath wanted) {
+bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
     release();
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -41,7 +41,11 @@ bool FrameStore::allocate(DrawPath wanted) {
 
     if (wanted == DrawPath::FramebufferBlit) {
         const FramebufferCalls& f = framebufferCalls();
-        const GLenum format = windowDepthFormat();  // asked of the window, before binding
+        // Asked of the window, before binding.
+        const GLenum format = windowDepthFormat();
+        GLint windowDepth = 0, windowStencil = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &windowDepth);
+        glGetIntegerv(GL_STENCIL_BITS, &windowStencil);
         f.genFramebuffers(1, &framebuffer);
         f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         // Stored upside down like the window, so the copy is a plain one.
@@ -58,11 +62,16 @@ bool FrameStore::allocate(DrawPath wanted) {
                                       : GL_DEPTH_ATTACHMENT;
         f.framebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, depth);
         f.bindRenderbuffer(GL_RENDERBUFFER, 0);
+        GLint depthBits = 0, stencilBits = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+        glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+        // A depth copy needs the very same format as the window's.
         const bool complete =
-            f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+            f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE &&
+            depthBits == windowDepth && stencilBits == windowStencil;
         f.bindFramebuffer(GL_FRAMEBUFFER, 0);
         path = wanted;
-        if (complete) store();  // a depth format the window does not share fails here
+        if (complete && tryCopy) store();
         if (!complete || glGetError() != GL_NO_ERROR) {
             release();
             return false;

@@ -8,7 +8,9 @@
 class FrameStore {
 public:
     // Makes room for the current viewport; false when the driver refuses.
-    bool allocate(DrawPath path);
+    // `tryCopy`: also makes one copy, which finds a refused depth format for
+    // certain (the first copy costs the driver some set-up time).
+    bool allocate(DrawPath path, bool tryCopy = true);
     void release();
     bool allocated() const { return path != DrawPath::Plain; }
     // Allocated for the viewport as it stands now.
