@@ -178,6 +178,8 @@ void compareStates() {
              [&] { drawTechniques() = all; drawTechniques().groundHiddenRows = false; }},
             {"  without near mountains first", best,
              [&] { drawTechniques() = all; drawTechniques().mountainsFirst = false; }},
+            {"  without texture kept before a pop", best,
+             [&] { drawTechniques() = all; drawTechniques().textureKeptBeforePop = false; }},
             {"plain, T wrap GL_CLAMP", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP); }},
         };
         // Blocks of frames taking turns, so load from elsewhere falls on all.

@@ -37,5 +37,6 @@ struct DrawTechniques {
     bool overlayCache = true;
     bool groundHiddenRows = true;
     bool mountainsFirst = true;
+    bool textureKeptBeforePop = true;
 };
 DrawTechniques& drawTechniques();

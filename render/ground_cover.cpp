@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "render/quad_state.h"
+
 namespace {
 struct Projection {
     double m[16], p[16];
@@ -84,6 +86,7 @@ float opaqueBottom(unsigned int texture) {
             if (rows >= 2) share = static_cast<float>(rows - 1) / static_cast<float>(height);
         }
         glBindTexture(GL_TEXTURE_2D, 0);
+        quadState().forget();
     }
     known[texture] = share;
     return share;

@@ -30,6 +30,7 @@ bool OverlayCache::allocate(int w, int h) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
+    quadState().forget();
     f.genFramebuffers(1, &framebuffer);
     f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     // Rasterised the same way up as the window (an unflipped target rounds

@@ -44,11 +44,12 @@ void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float
         const bool white = drawTechniques().replaceForWhite && red == 1 && green == 1 &&
                            blue == 1 && alpha == 1;
         state.env(white ? GL_REPLACE : GL_MODULATE);
-        // Unbinding after each quad also keeps each quad its own draw: merged
-        // draws split their quads differently and round some texels apart.
-        glBindTexture(GL_TEXTURE_2D, texture);
+        state.bind(texture);
         emitQuad(xLeft, xRight, yTop, yBottom, sLeft, sRight, tTop, tBottom, z);
-        glBindTexture(GL_TEXTURE_2D, 0);
+        // Each quad must stay its own draw: merged draws split their quads
+        // differently and round some texels apart. A matrix pop keeps them
+        // apart, else the unbinding does.
+        if (!state.popFollows || !drawTechniques().textureKeptBeforePop) state.bind(0);
         return;
     }
     glNormal3f(0.0f, 0.0f, 1.0f);
@@ -79,6 +80,8 @@ void drawRotatedSpriteFrame(const SpriteAnimation& animation, float angle, float
     glTranslatef(width / 2, height / 2, 0);
     glRotatef(angle, 0, 0, 1);
     glTranslatef(-width / 2, -height / 2, 0);
+    quadState().popFollows = true;
     drawQuad(currentFrameTexture(animation), 0, width, height, 0, 0, 1, 1, 0, 0, 1, 1, 1, alpha);
+    quadState().popFollows = false;
     glPopMatrix();
 }

@@ -15,6 +15,7 @@ void QuadState::beginFrame() {
 
 void QuadState::endFrame() {
     inFrame = false;
+    glBindTexture(GL_TEXTURE_2D, 0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     forget();
 }
@@ -23,4 +24,10 @@ void QuadState::env(int mode) {
     if (mode == envMode) return;
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
     envMode = mode;
+}
+
+void QuadState::bind(unsigned int texture) {
+    if (texture == bound) return;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    bound = texture;
 }

@@ -45,12 +45,14 @@ bool textureOpaque(unsigned int texture) {
     GLint alphaBits = 1;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
     glBindTexture(GL_TEXTURE_2D, 0);
+    quadState().forget();
     return alphaBits == 0;
 }
 
 // Meshes are untextured and their colours opaque: blending would give the
 // same colours.
 void fastMeshState() {
+    quadState().bind(0);
     if (drawTechniques().meshesWithoutBlend) glDisable(GL_BLEND);
 }
 
@@ -254,8 +256,10 @@ void drawBullet(const Bullet& b, float dz) {
     glTranslatef(b.x, b.y, z);
     glRotatef(b.angle, 0, 0, 1);
     glTranslatef(-b.x, -b.y, -z);
+    quadState().popFollows = true;
     drawFullQuad(currentFrameTexture(b.animation), b.x + o.x, b.x + o.x + b.width,
                  b.y + o.y + b.height, b.y + o.y, z + o.z);
+    quadState().popFollows = false;
     glPopMatrix();
 }
 }  // namespace
@@ -309,6 +313,7 @@ void ModelManager::drawOverlay(int index) {
             glBindTexture(GL_TEXTURE_2D, texture);
             emitQuad(-2, 22, 11, -2.5f, 0, 1, 1, 0, 3);
             glBindTexture(GL_TEXTURE_2D, 0);
+            quadState().forget();
         });
         if (!drawn) {
             glDisable(GL_DEPTH_TEST);
