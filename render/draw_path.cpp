@@ -9,6 +9,7 @@
 #include "render/back_layer_cache.h"
 #include "render/frame_store.h"
 #include "render/gl_entry_points.h"
+#include "render/ground_cover.h"
 #include "render/overlay_cache.h"
 
 namespace {
@@ -74,6 +75,7 @@ void dropDrawCaches() {
         overlayCache().reset();
     }
     current = kept;
+    forgetOpaqueBottoms();
 }
 
 DrawPath chooseDrawPath() {

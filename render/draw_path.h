@@ -19,7 +19,8 @@ bool drawPathSupported(DrawPath path);
 // returns the path taken. Each path keeps caches of its own, so paths can be
 // switched between frames.
 DrawPath forceDrawPath(DrawPath path);
-// Frees every path's caches (pictures they were keyed on may be gone).
+// Frees every path's caches and what they learnt of the pictures (which may
+// be gone).
 void dropDrawCaches();
 DrawPath drawPath();
 // True when the caching paths' draw-state choices apply.

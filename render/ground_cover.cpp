@@ -61,8 +61,17 @@ GroundCover& groundCover() {
     return cover;
 }
 
-float opaqueBottom(unsigned int texture) {
+namespace {
+std::map<unsigned int, float>& knownShares() {
     static std::map<unsigned int, float> known;
+    return known;
+}
+}  // namespace
+
+void forgetOpaqueBottoms() { knownShares().clear(); }
+
+float opaqueBottom(unsigned int texture) {
+    std::map<unsigned int, float>& known = knownShares();
     const auto found = known.find(texture);
     if (found != known.end()) return found->second;
     float share = 0;

@@ -33,3 +33,5 @@ GroundCover& groundCover();
 // filtering reads only fully opaque texels (0 when there is none, or the
 // picture is mipmapped).
 float opaqueBottom(unsigned int texture);
+// Forgets what opaqueBottom worked out (the pictures may be gone).
+void forgetOpaqueBottoms();
