@@ -49,10 +49,11 @@ public:
     // Drawing lives with the renderer (render/lit_mesh.cpp).
     void drawLit(Vec3 translation, Vec3 viewer);
     // The same, only the faces whose three corners lie at a depth greater
-    // than `split` after the translation (`nearPart`), or only the others.
+    // than `split` after the translation (`nearPart`), or only the others;
+    // all of them when `split` is not a number. Without the normals, which
+    // only OpenGL's own lighting would read.
     void drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart);
 
 private:
-    // Which faces drawLitPart keeps: all when `split` is not a number.
-    void drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart);
+    void drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart, bool normals);
 };

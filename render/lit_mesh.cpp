@@ -16,14 +16,15 @@ void setLitColor(Vec3 ambient, Vec3 specular, Vec3 diffuse, Vec3 factor) {
 }  // namespace
 
 void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
-    drawLitFaces(translation, viewer, std::nanf(""), false);
+    drawLitFaces(translation, viewer, std::nanf(""), false, true);
 }
 
 void TriMesh::drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart) {
-    drawLitFaces(translation, viewer, split, nearPart);
+    drawLitFaces(translation, viewer, split, nearPart, false);
 }
 
-void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart) {
+void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart,
+                           bool normals) {
     const bool all = std::isnan(split);
     const float localSplit = split - translation.z;
     glPushMatrix();
@@ -59,7 +60,7 @@ void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool near
                 factor = {v.r, v.g, v.b};
                 setLitColor(ambient, specular, diffuse, factor);
             }
-            glNormal3f(v.nx, v.ny, v.nz);
+            if (normals) glNormal3f(v.nx, v.ny, v.nz);
             glVertex3f(v.x, v.y, v.z);
         }
     }

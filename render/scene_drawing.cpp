@@ -187,8 +187,12 @@ void ModelManager::drawMountains(MountainFaces faces) {
                           kMountainViewerZ};
         if (fast()) fastMeshState();
         const Vec3 at{p.x, p.y - 1, p.z};
-        if (faces == MountainFaces::All) segment->mesh->drawLit(at, viewer);
-        else segment->mesh->drawLitPart(at, viewer, split, faces == MountainFaces::Near);
+        if (!fast()) {
+            segment->mesh->drawLit(at, viewer);
+        } else {
+            const float faceSplit = faces == MountainFaces::All ? std::nanf("") : split;
+            segment->mesh->drawLitPart(at, viewer, faceSplit, faces == MountainFaces::Near);
+        }
         if (fast()) glEnable(GL_BLEND);
     }
     glPopMatrix();
@@ -235,7 +239,10 @@ void ModelManager::drawAirEnemy(const AirEnemy& e, float dz, float viewerX, floa
         if (fast()) fastMeshState();
         glPushMatrix();
         glScalef(r, r, r);
-        balloon.drawLit({e.x / r, e.y / r, e.z / r}, {viewerX / r, viewerY / r, viewerZ / r});
+        const Vec3 at{e.x / r, e.y / r, e.z / r};
+        const Vec3 viewer{viewerX / r, viewerY / r, viewerZ / r};
+        if (fast()) balloon.drawLitPart(at, viewer, std::nanf(""), false);
+        else balloon.drawLit(at, viewer);
         glPopMatrix();
         if (fast()) glEnable(GL_BLEND);
     }
