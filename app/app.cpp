@@ -2,11 +2,14 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
 #include "app/camera.h"
 #include "app/keyboard.h"
 #include "app/readout.h"
 #include "app/sound_link.h"
 #include "geometry/random.h"
+#include "render/draw_path.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -46,6 +49,7 @@ int runGame(int argc, char** argv) {
     glutSetWindowTitle("Krellwick");
 
     modelManager = new ModelManager();
+    std::printf("Drawing path: %s\n", drawPathName(chooseDrawPath()));
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

@@ -1,15 +1,24 @@
-// One frame of a busy scene (3 balloons, 10 rabbits, 20 bullets, 1,000
-// particles, 10 explosions) drawn with the game's real pictures. Needs an X
-// display (run under Xvfb); reports the median of the repetitions.
+// Frames drawn with the game's real pictures. First, per state, the plain
+// drawing against the caching path (and each of its techniques left out, and
+// the two T wraps), interleaved in one process: processor time per frame of
+// the whole process (llvmpipe's threads included) and the ratio. Then one
+// frame of a busy scene (3 balloons, 10 rabbits, 20 bullets, 1,000
+// particles, 10 explosions) through Google Benchmark, reporting the median of
+// the repetitions. Needs an X display (run under Xvfb).
 #include <benchmark/benchmark.h>
 
 #include <GL/freeglut.h>
+#include <time.h>
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "gameplay/animation_kinds.h"
+#include "render/draw_path.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -66,16 +75,12 @@ std::unique_ptr<ModelManager> makeWorld(bool busy) {
     return world;
 }
 
-// Argument 0: the empty playing scene (backdrop, mountains, clouds, car,
-// ground); 1: the busy one.
+// First argument 0: the empty playing scene (backdrop, mountains, clouds,
+// car, ground); 1: the busy one. Second: 0 the plain path, 1 the best one.
 void drawOneFrame(benchmark::State& state) {
     openWindow();
-    static bool told = false;
-    if (!told) {
-        std::printf("Renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-        told = true;
-    }
     auto world = makeWorld(state.range(0) != 0);
+    forceDrawPath(state.range(1) != 0 ? chooseDrawPath() : DrawPath::Plain);
     for (auto _ : state) {
         glEnable(GL_DEPTH_TEST);
         glClearColor(0, 0, 0, 0);
@@ -86,7 +91,152 @@ void drawOneFrame(benchmark::State& state) {
         glFinish();
     }
 }
+
+double processCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// One state of the game, posed once; `advance` moves what changes from frame
+// to frame (the menu hue, the shaking view) by the frame number.
+struct Scene {
+    const char* name;
+    std::unique_ptr<ModelManager> world;
+    std::function<void(ModelManager&, int)> advance;
+};
+
+// A way of drawing: the path and the settings made before each block.
+struct Variant {
+    std::string name;
+    DrawPath path;
+    std::function<void()> setUp;
+    double cpuMs = 0;
+    int frames = 0;
+};
+
+void setTWrap(const ModelManager& world, int wrap) {
+    for (unsigned int t : world.textures) {
+        glBindTexture(GL_TEXTURE_2D, t);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+std::vector<Scene> makeScenes() {
+    std::vector<Scene> scenes;
+    auto menu = std::make_unique<ModelManager>();
+    scenes.push_back({"start menu", std::move(menu), [](ModelManager& w, int i) {
+                          w.menuHue = static_cast<float>(i % 240) * 1.5f;
+                      }});
+    auto driveIn = std::make_unique<ModelManager>();
+    driveIn->gameState = EnteringPlay;
+    scenes.push_back({"drive-in", std::move(driveIn), [](ModelManager& w, int i) {
+                          w.transitionProgress = static_cast<float>(i % 120) / 120;
+                          w.player->x = w.transitionProgress * 8 - 4;
+                      }});
+    // A shaking, tilting view, as for seconds after every explosion.
+    scenes.push_back({"busy play, shaking", makeWorld(true), [](ModelManager& w, int i) {
+                          w.shake.offsetX = 0.05f * std::sin(0.7f * static_cast<float>(i));
+                          w.shake.offsetY = 0.05f * std::cos(1.3f * static_cast<float>(i));
+                          w.shake.offsetZ = 0.05f * std::sin(1.9f * static_cast<float>(i));
+                      }});
+    auto death = std::make_unique<ModelManager>();
+    death->gameState = DeathMenu;
+    death->player->health = 30;
+    scenes.push_back({"death screen", std::move(death), [](ModelManager& w, int i) {
+                          w.menuHue = static_cast<float>(i % 240) * 1.5f;
+                      }});
+    return scenes;
+}
+
+void compareStates() {
+    openWindow();
+    const DrawPath best = chooseDrawPath();
+    std::printf("Renderer: %s; caching path: %s\n",
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)), drawPathName(best));
+    std::vector<Scene> scenes = makeScenes();
+    const DrawTechniques all;
+    for (Scene& scene : scenes) {
+        ModelManager& w = *scene.world;
+        std::vector<Variant> variants = {
+            {"plain", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP_TO_EDGE); }},
+            {"caching", best, [&] { drawTechniques() = all; }},
+            {"  without back-layer cache", best,
+             [&] { drawTechniques() = all; drawTechniques().backLayerCache = false; }},
+            {"  without REPLACE for white", best,
+             [&] { drawTechniques() = all; drawTechniques().replaceForWhite = false; }},
+            {"  without opaque backdrop", best,
+             [&] { drawTechniques() = all; drawTechniques().opaqueBackdrop = false; }},
+            {"  without unblended meshes", best,
+             [&] { drawTechniques() = all; drawTechniques().meshesWithoutBlend = false; }},
+            {"  without overlay depth-test skip", best,
+             [&] { drawTechniques() = all; drawTechniques().overlayWithoutDepthTest = false; }},
+            {"  without overlay cache", best,
+             [&] { drawTechniques() = all; drawTechniques().overlayCache = false; }},
+            {"  without ground-hidden rows", best,
+             [&] { drawTechniques() = all; drawTechniques().groundHiddenRows = false; }},
+            {"  without near mountains first", best,
+             [&] { drawTechniques() = all; drawTechniques().mountainsFirst = false; }},
+            {"  without texture kept before a pop", best,
+             [&] { drawTechniques() = all; drawTechniques().textureKeptBeforePop = false; }},
+            {"plain, T wrap GL_CLAMP", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP); }},
+        };
+        // Blocks of frames taking turns, so load from elsewhere falls on all.
+        constexpr int kRounds = 8;
+        constexpr int kBlock = 10;
+        int frame = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            for (Variant& v : variants) {
+                forceDrawPath(v.path);
+                v.setUp();
+                for (int i = 0; i < kBlock + (round == 0 ? 2 : 0); ++i) {
+                    scene.advance(w, frame++);
+                    const double start = processCpuMs();
+                    glEnable(GL_DEPTH_TEST);
+                    glClearColor(0, 0, 0, 0);
+                    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                    glLoadIdentity();
+                    glTranslatef(w.viewOffset.x, w.viewOffset.y, w.viewOffset.z);
+                    w.drawScene();
+                    glutSwapBuffers();
+                    glFinish();
+                    // The first round's first frames only warm the caches up.
+                    if (round > 0 || i >= 2) {
+                        v.cpuMs += processCpuMs() - start;
+                        ++v.frames;
+                    }
+                }
+            }
+        }
+        setTWrap(w, GL_CLAMP_TO_EDGE);
+        drawTechniques() = all;
+        const double plain = variants[0].cpuMs / variants[0].frames;
+        std::printf("\n%s: CPU ms per frame, ratio to plain (%d frames each)\n", scene.name,
+                    variants[0].frames);
+        for (const Variant& v : variants) {
+            const double ms = v.cpuMs / v.frames;
+            std::printf("  %-36s %7.2f ms  %5.2f\n", v.name.c_str(), ms, ms / plain);
+        }
+    }
+    forceDrawPath(DrawPath::Plain);
+    std::printf("\n");
+    std::fflush(stdout);
+}
 }  // namespace
 
-BENCHMARK(drawOneFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK_MAIN();
+BENCHMARK(drawOneFrame)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    compareStates();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -16,3 +16,7 @@ int gameRand() {
 float randUnit() { return static_cast<float>(gameRand()) / 32767.0f; }
 
 void restartRandom() { randomState = 1; }
+
+unsigned int randomSnapshot() { return randomState; }
+
+void restoreRandom(unsigned int state) { randomState = state; }

@@ -14,3 +14,8 @@ float randUnit();
 // Puts this thread's generator back to its start state, as on a fresh thread.
 // Tests use it to replay a sequence; the game never calls it.
 void restartRandom();
+
+// This thread's generator state, and setting it back: tests draw one frame
+// several times from the same point of the sequence.
+unsigned int randomSnapshot();
+void restoreRandom(unsigned int state);

@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "geometry/tri_mesh.h"
 #include "render/lighting.h"
 
@@ -14,6 +16,17 @@ void setLitColor(Vec3 ambient, Vec3 specular, Vec3 diffuse, Vec3 factor) {
 }  // namespace
 
 void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
+    drawLitFaces(translation, viewer, std::nanf(""), false, true);
+}
+
+void TriMesh::drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart) {
+    drawLitFaces(translation, viewer, split, nearPart, false);
+}
+
+void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart,
+                           bool normals) {
+    const bool all = std::isnan(split);
+    const float localSplit = split - translation.z;
     glPushMatrix();
     glTranslatef(translation.x, translation.y, translation.z);
     updateSpecular(translation, viewer);
@@ -28,6 +41,12 @@ void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
     for (size_t i = 0; i < triangles.size(); ++i) {
         const Triangle& t = triangles[i];
         if (!t.visible) continue;
+        if (!all) {
+            const bool near = vertices[t.index0].z > localSplit &&
+                              vertices[t.index1].z > localSplit &&
+                              vertices[t.index2].z > localSplit;
+            if (near != nearPart) continue;
+        }
         // Faces past the per-face arrays (stale data) are lit by ambient only.
         Vec3 specular = i < faceSpecular.size() ? faceSpecular[i] : Vec3{};
         Vec3 diffuse = i < faceDiffuse.size() ? faceDiffuse[i] : Vec3{};
@@ -41,7 +60,7 @@ void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
                 factor = {v.r, v.g, v.b};
                 setLitColor(ambient, specular, diffuse, factor);
             }
-            glNormal3f(v.nx, v.ny, v.nz);
+            if (normals) glNormal3f(v.nx, v.ny, v.nz);
             glVertex3f(v.x, v.y, v.z);
         }
     }

@@ -3,6 +3,7 @@
 #include "gameplay/player.h"
 #include "geometry/random.h"
 #include "render/quad.h"
+#include "render/quad_state.h"
 
 namespace {
 // Engine shake of a car standing on the ground: -0.02 to 0.02.
@@ -17,10 +18,13 @@ constexpr SheetRect kBodyRect{0.080078125f, 0.482421875f, 0.10546875f, 0.8242187
 constexpr SheetRect kSmallWheelRect{0.60546875f, 0.6640625f, 0.10546875f, 0.22265625f};
 constexpr SheetRect kBigWheelRect{0.720703125f, 0.923828125f, 0.10546875f, 0.51171875f};
 
+// Every sheet quad is followed by a matrix pop.
 void drawSheetQuad(unsigned int texture, const SheetRect& rect, float width, float height,
                    float z, float c) {
+    quadState().popFollows = true;
     drawQuad(texture, 0, width, height, 0, rect.sLeft, rect.sRight, rect.tTop, rect.tBottom, z,
              1, c, c, 1);
+    quadState().popFollows = false;
 }
 
 void drawWheel(unsigned int texture, const SheetRect& rect, float left, float size, float angle,

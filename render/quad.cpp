@@ -4,6 +4,8 @@
 
 #include "app/hidden_modes.h"
 #include "gameplay/sprite_animation.h"
+#include "render/draw_path.h"
+#include "render/quad_state.h"
 #include "render/sprite_frame.h"
 
 namespace {
@@ -12,17 +14,8 @@ namespace {
 constexpr float kTintDepthLimit = -4.0f;
 }  // namespace
 
-void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
-              float sLeft, float sRight, float tTop, float tBottom, float z, float red,
-              float green, float blue, float alpha) {
-    if (tintMode && z > kTintDepthLimit) {
-        red = 1.0f;
-        green = 0.5f;
-        blue = 0.0f;
-    }
-    glColor4f(red, green, blue, alpha);
-    glNormal3f(0.0f, 0.0f, 1.0f);
-    glBindTexture(GL_TEXTURE_2D, texture);
+void emitQuad(float xLeft, float xRight, float yTop, float yBottom, float sLeft, float sRight,
+              float tTop, float tBottom, float z) {
     glBegin(GL_QUADS);
     glTexCoord2f(sLeft, tBottom);
     glVertex3f(xLeft, yBottom, z);
@@ -33,6 +26,35 @@ void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float
     glTexCoord2f(sLeft, tTop);
     glVertex3f(xLeft, yTop, z);
     glEnd();
+}
+
+void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
+              float sLeft, float sRight, float tTop, float tBottom, float z, float red,
+              float green, float blue, float alpha) {
+    if (tintMode && z > kTintDepthLimit) {
+        red = 1.0f;
+        green = 0.5f;
+        blue = 0.0f;
+    }
+    glColor4f(red, green, blue, alpha);
+    QuadState& state = quadState();
+    if (state.inFrame) {
+        // Lighting is off, so no normal is needed. A texel times opaque white
+        // is the texel itself, and REPLACE is the cheaper sum.
+        const bool white = drawTechniques().replaceForWhite && red == 1 && green == 1 &&
+                           blue == 1 && alpha == 1;
+        state.env(white ? GL_REPLACE : GL_MODULATE);
+        state.bind(texture);
+        emitQuad(xLeft, xRight, yTop, yBottom, sLeft, sRight, tTop, tBottom, z);
+        // Each quad must stay its own draw: merged draws split their quads
+        // differently and round some texels apart. A matrix pop keeps them
+        // apart, else the unbinding does.
+        if (!state.popFollows || !drawTechniques().textureKeptBeforePop) state.bind(0);
+        return;
+    }
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    emitQuad(xLeft, xRight, yTop, yBottom, sLeft, sRight, tTop, tBottom, z);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
@@ -58,6 +80,8 @@ void drawRotatedSpriteFrame(const SpriteAnimation& animation, float angle, float
     glTranslatef(width / 2, height / 2, 0);
     glRotatef(angle, 0, 0, 1);
     glTranslatef(-width / 2, -height / 2, 0);
+    quadState().popFollows = true;
     drawQuad(currentFrameTexture(animation), 0, width, height, 0, 0, 1, 1, 0, 0, 1, 1, 1, alpha);
+    quadState().popFollows = false;
     glPopMatrix();
 }

@@ -7,6 +7,9 @@ struct SpriteAnimation;
 void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
               float sLeft, float sRight, float tTop, float tBottom, float z, float red,
               float green, float blue, float alpha);
+// The bare rectangle (texture coordinates and corners), no state set.
+void emitQuad(float xLeft, float xRight, float yTop, float yBottom, float sLeft, float sRight,
+              float tTop, float tBottom, float z);
 void drawPlainQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
                    float z);
 void drawSpriteFrame(const SpriteAnimation& animation, float width, float height, float x,

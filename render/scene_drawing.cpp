@@ -1,9 +1,17 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "app/hidden_modes.h"
+#include "render/back_layer_cache.h"
+#include "render/draw_path.h"
+#include "render/ground_cover.h"
 #include "render/hsv.h"
+#include "render/overlay_cache.h"
 #include "render/quad.h"
+#include "render/quad_state.h"
 #include "render/sprite_frame.h"
+#include "render/view_key.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -14,6 +22,9 @@ constexpr float kPassengerGap = 0.0005f;
 constexpr Vec3 kTintColor{1.0f, 0.5f, 0.0f};
 constexpr float kMountainViewerZ = 10;
 constexpr float kEnemyViewerZ = 2;
+// Mountain faces this much nearer than the moon count as in front of every
+// back layer.
+constexpr float kNearMargin = 0.01f;
 
 float depthOffset(size_t i) { return static_cast<float>(i) * kDepthStep; }
 
@@ -21,6 +32,51 @@ float depthOffset(size_t i) { return static_cast<float>(i) * kDepthStep; }
 void drawFullQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
                   float z) {
     drawQuad(texture, xLeft, xRight, yTop, yBottom, 0, 1, 1, 0, z, 1, 1, 1, 1);
+}
+
+// True on a caching path while drawScene runs: the draw-state choices below
+// apply only then.
+bool fast() { return quadState().inFrame; }
+
+// A picture without an alpha channel.
+bool textureOpaque(unsigned int texture) {
+    if (texture == 0) return false;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint alphaBits = 1;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    quadState().forget();
+    return alphaBits == 0;
+}
+
+// Meshes are untextured and their colours opaque: blending would give the
+// same colours.
+void fastMeshState() {
+    quadState().bind(0);
+    if (drawTechniques().meshesWithoutBlend) glDisable(GL_BLEND);
+}
+
+// Whether every point of the rectangle at depth z lies strictly in front of
+// the far plane, so that it would pass the depth test against a cleared
+// buffer anyway.
+bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, float z) {
+    float mv[16], pr[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
+    glGetFloatv(GL_PROJECTION_MATRIX, pr);
+    for (float x : {xLeft, xRight}) {
+        for (float y : {yBottom, yTop}) {
+            float eye[4];
+            for (int r = 0; r < 4; ++r)
+                eye[r] = mv[r] * x + mv[4 + r] * y + mv[8 + r] * z + mv[12 + r];
+            float clipZ = 0, clipW = 0;
+            for (int c = 0; c < 4; ++c) {
+                clipZ += pr[4 * c + 2] * eye[c];
+                clipW += pr[4 * c + 3] * eye[c];
+            }
+            if (!(clipW > 0) || !(clipZ / clipW < 0.999f) || !(clipZ / clipW > -1)) return false;
+        }
+    }
+    return true;
 }
 }  // namespace
 
@@ -33,6 +89,12 @@ void ModelManager::drawScene() {
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The caching paths keep their draw state across the frame's quads.
+    const bool fastFrame = drawOptimised();
+    if (fastFrame) {
+        quadState().beginFrame();
+        coverGroundHiddenRows();
+    }
 
     // Transparent texels still write depth, so the order decides what covers
     // what.
@@ -73,6 +135,10 @@ void ModelManager::drawScene() {
         default:
             break;
     }
+    if (fastFrame) {
+        groundCover().end();
+        quadState().endFrame();
+    }
 
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
@@ -95,31 +161,54 @@ void ModelManager::drawBackground() {
     const float depth = static_cast<float>(mountainDepth);
     // The moon shrinks about its centre (0, 9) as the car loses health.
     const float m = player ? 1 - player->health / player->maxHealth : 0;
-    drawFullQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
-    drawFullQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
-    drawFullQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+    if (!fast()) {
+        drawFullQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
+        drawFullQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
+        drawFullQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+        drawMountains(MountainFaces::All);
+    } else {
+        drawBackLayersFast(depth, m);
+    }
+    // Screen-fixed: drawn without the scroll.
+    if (clouds) clouds->draw();
+}
 
+void ModelManager::drawMountains(MountainFaces faces) {
     glPushMatrix();
     glTranslatef(static_cast<float>(-distance), 0, 0);
     const std::pair<Mountains*, Vec3> segments[] = {{currentMountains.get(), currentMountainsPos},
                                                     {nextMountains.get(), nextMountainsPos}};
+    // Faces nearer than the moon, the nearest back layer.
+    const float split = 0.1f - static_cast<float>(mountainDepth) + kNearMargin;
     for (const auto& [segment, p] : segments) {
         if (!segment || !segment->mesh) continue;
         segment->mesh->color = tintMode ? kTintColor : segment->color;
         const Vec3 viewer{static_cast<float>(distance - viewOffset.x), -viewOffset.y - p.y,
                           kMountainViewerZ};
-        segment->mesh->drawLit({p.x, p.y - 1, p.z}, viewer);
+        if (fast()) fastMeshState();
+        const Vec3 at{p.x, p.y - 1, p.z};
+        if (!fast()) {
+            segment->mesh->drawLit(at, viewer);
+        } else {
+            const float faceSplit = faces == MountainFaces::All ? std::nanf("") : split;
+            segment->mesh->drawLitPart(at, viewer, faceSplit, faces == MountainFaces::Near);
+        }
+        if (fast()) glEnable(GL_BLEND);
     }
     glPopMatrix();
-
-    // Screen-fixed: drawn without the scroll.
-    if (clouds) clouds->draw();
 }
 
 void ModelManager::drawParticles() {
+    const GroundCover& cover = groundCover();
     for (size_t i = 0; i < particles.size(); ++i) {
         const Particle& p = particles[i];
         if (!p.animation.running) continue;
+        // A particle wholly under the opaque ground would only be covered.
+        if (cover.scissoring) {
+            const Vec3 o = currentFrameOffset(p.animation);
+            if (cover.hides(p.x + o.x, p.y + o.y, p.z + depthOffset(i) + o.z, p.size * 0.7072f))
+                continue;
+        }
         const float alpha = p.fades ? 1 - p.age / p.fadeTime : 1;
         drawRotatedSpriteFrame(p.animation, p.age * p.spinRate, alpha, p.x - p.size / 2,
                                p.y - p.size / 2, p.z + depthOffset(i), p.size, p.size);
@@ -147,10 +236,15 @@ void ModelManager::drawAirEnemy(const AirEnemy& e, float dz, float viewerX, floa
         // A copy, so the shared mesh keeps its colour mode and light terms.
         TriMesh balloon = (*e.meshes)[static_cast<size_t>(k)];
         balloon.colorMode = tintMode ? TriangleColors : MeshColor;
+        if (fast()) fastMeshState();
         glPushMatrix();
         glScalef(r, r, r);
-        balloon.drawLit({e.x / r, e.y / r, e.z / r}, {viewerX / r, viewerY / r, viewerZ / r});
+        const Vec3 at{e.x / r, e.y / r, e.z / r};
+        const Vec3 viewer{viewerX / r, viewerY / r, viewerZ / r};
+        if (fast()) balloon.drawLitPart(at, viewer, std::nanf(""), false);
+        else balloon.drawLit(at, viewer);
         glPopMatrix();
+        if (fast()) glEnable(GL_BLEND);
     }
 
     drawSpriteFrame(e.animation, 2 * r, 2 * r, e.x - e.width / 2 - 0.1f * r, e.y - 2.2f * r,
@@ -169,8 +263,10 @@ void drawBullet(const Bullet& b, float dz) {
     glTranslatef(b.x, b.y, z);
     glRotatef(b.angle, 0, 0, 1);
     glTranslatef(-b.x, -b.y, -z);
+    quadState().popFollows = true;
     drawFullQuad(currentFrameTexture(b.animation), b.x + o.x, b.x + o.x + b.width,
                  b.y + o.y + b.height, b.y + o.y, z + o.z);
+    quadState().popFollows = false;
     glPopMatrix();
 }
 }  // namespace
@@ -183,6 +279,8 @@ void ModelManager::drawBullets() {
 }
 
 void ModelManager::drawGround() {
+    // The ground itself fills the covered rows.
+    groundCover().end();
     glPushMatrix();
     glTranslatef(static_cast<float>(-distance), 0, 0);
     // The texture repeats 1.8 times along each segment.
@@ -208,7 +306,106 @@ void ModelManager::drawOverlay(int index) {
     // A fully saturated colour that runs around the hue circle.
     const Vec3 rgb = hsvToRgb(menuHue, 1, 1);
     const float alpha = gameState == Dying ? 1 : 1 - transitionProgress;
-    drawQuad(textures[static_cast<size_t>(index)], -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y,
-             rgb.z, alpha);
+    const unsigned int texture = textures[static_cast<size_t>(index)];
+    // In the menus and the drive-in nothing nearer than the picture (depth 3)
+    // is drawn, so its depth test could only pass.
+    if (fast() && drawTechniques().overlayWithoutDepthTest &&
+        (gameState == InitialMenu || gameState == EnteringPlay || gameState == DeathMenu)) {
+        const bool tint = tintMode;  // depth 3 is nearer than the tint limit
+        glColor4f(tint ? 1 : rgb.x, tint ? 0.5f : rgb.y, tint ? 0 : rgb.z, alpha);
+        ViewKey key = ViewKey::current();
+        key.add(texture);
+        const bool drawn = drawTechniques().overlayCache && overlayCache().draw(key, [texture] {
+            quadState().env(GL_REPLACE);
+            glBindTexture(GL_TEXTURE_2D, texture);
+            emitQuad(-2, 22, 11, -2.5f, 0, 1, 1, 0, 3);
+            glBindTexture(GL_TEXTURE_2D, 0);
+            quadState().forget();
+        });
+        if (!drawn) {
+            glDisable(GL_DEPTH_TEST);
+            drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
+            glEnable(GL_DEPTH_TEST);
+        }
+        glPopMatrix();
+        return;
+    }
+    drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
     glPopMatrix();
+}
+
+// The caching paths' back layers: put back from the copy of a still view, or
+// drawn and offered to the copy.
+void ModelManager::drawBackLayersFast(float depth, float m) {
+    const unsigned int backdrop = textures[TexBackground];
+    const unsigned int sky = textures[TexNightSky];
+    const unsigned int moon = textures[TexMoon];
+    ViewKey key = ViewKey::current();
+    for (unsigned int t : {backdrop, sky, moon}) key.add(t);
+    key.add(depth);
+    key.add(m);
+    const auto drawDepth = [&] {
+        emitQuad(-4, 24, 12, -2, 0, 1, 1, 0, -depth);
+        emitQuad(-4, 24, 12, 5, 0, 1, 1, 0, 0.05f - depth);
+        emitQuad(m - 1, 1 - m, 10 - m, 8 + m, 0, 1, 1, 0, 0.1f - depth);
+    };
+    const bool cache = drawTechniques().backLayerCache;
+    BackLayerCache& kept = backLayerCache();
+    // What is kept or put back must be whole, the covered rows included.
+    const bool whole = cache && (kept.holds(key) || kept.wouldKeep(key));
+    if (whole) groundCover().pause();
+    if (cache && kept.restore(key, drawDepth)) {
+        groundCover().resume();
+        drawMountains(MountainFaces::All);
+        return;
+    }
+
+    // Mountain faces in front of every back layer go first, so the layers'
+    // depth test skips the pixels behind them. Only while world depth is
+    // view depth (no turn of the camera out of the screen's plane).
+    float mv[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
+    const bool nearFirst =
+        !whole && drawTechniques().mountainsFirst && mv[2] == 0 && mv[6] == 0 && mv[10] > 0;
+    if (nearFirst) drawMountains(MountainFaces::Near);
+
+    // The backdrop is opaque: blending would give its own texels. As the
+    // first thing after the clear its depth test could only pass.
+    const bool opaque = drawTechniques().opaqueBackdrop && textureOpaque(backdrop);
+    const bool always = opaque && !nearFirst && passesClearedDepth(-4, 24, -2, 12, -depth);
+    if (opaque) glDisable(GL_BLEND);
+    if (always) glDepthFunc(GL_ALWAYS);
+    drawFullQuad(backdrop, -4, 24, 12, -2, -depth);
+    if (always) glDepthFunc(GL_LESS);
+    if (opaque) glEnable(GL_BLEND);
+    drawFullQuad(sky, -4, 24, 12, 5, 0.05f - depth);
+    drawFullQuad(moon, m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+    if (cache) kept.offer(key);
+    if (whole) groundCover().resume();
+    drawMountains(nearFirst ? MountainFaces::Far : MountainFaces::All);
+}
+
+// On a caching path: the window rows the opaque ground will cover, scissored
+// off until the ground is drawn. Only when everything drawn before the
+// ground lies behind it, so its opaque texels replace whatever is there.
+void ModelManager::coverGroundHiddenRows() {
+    GroundCover& cover = groundCover();
+    cover.hiddenRows = 0;
+    if (!drawTechniques().groundHiddenRows) return;
+    constexpr float kBehind = 0.9f;  // the ground lies at depth 1
+    for (const Particle& p : particles)
+        if (!(p.z < kBehind)) return;
+    for (const Rabbit& r : rabbits)
+        if (!(r.z < kBehind)) return;
+    for (const AirEnemy& e : enemies)
+        if (!(e.z + std::fabs(e.radius) < kBehind)) return;
+    for (const auto* list : {&playerBullets, &enemyBullets})
+        for (const Bullet& b : *list)
+            if (!(b.z < kBehind)) return;
+    if (player && !(std::fabs(player->z) * 2 + std::fabs(player->turretZ) < kBehind)) return;
+    const float scroll = static_cast<float>(-distance);
+    cover.measure(textures[TexGround], {currentMountainsPos.x + scroll, currentMountainsPos.y, 0},
+                  {nextMountainsPos.x + scroll, nextMountainsPos.y, 0},
+                  static_cast<float>(mountainLength));
+    cover.begin();
 }

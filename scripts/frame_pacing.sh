@@ -2,8 +2,10 @@
 # Frame pacing of the real game (a measurement; CI does not run it). Under
 # its own Xvfb an autopilot plays through xdotool (a fixed key sequence:
 # mostly Space, which fires, restarts after a death and starts the next game;
-# never Esc) for SECONDS of busy play. At least 95% of the console read-outs
-# in that time must show the full "+ Fps:   60.000000".
+# never Esc) for SECONDS of busy play, then SECONDS more beside one busy
+# neighbour (`yes > /dev/null`). The console read-outs showing the full
+# "+ Fps:   60.000000" must be at least 99% of those in the first run and 90%
+# in the second.
 #   scripts/frame_pacing.sh [SECONDS (60)] [GAME (build/krellwick)]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,20 +27,39 @@ sequence=()
 RANDOM=2024
 for _ in $(seq $((seconds * 10))); do sequence+=("${keys[RANDOM % ${#keys[@]}]}"); done
 
-xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
-first=$(($(wc -l <"$log") + 1))
-echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
-xdotool key --delay 100 "${sequence[@]}"
-last=$(wc -l <"$log")
-echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
-still_running "$log"
+# measure LABEL PERCENT: plays the sequence and checks the share at 60.
+failures=()
+measure() {
+  local label=$1 percent=$2
+  xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+  local first=$(($(wc -l <"$log") + 1))
+  echo "$label: load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+  xdotool key --delay 100 "${sequence[@]}"
+  local last=$(wc -l <"$log")
+  echo "$label: load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
+  still_running "$log"
+  local readouts total full
+  readouts=$(sed -n "${first},${last}p" "$log" | grep '^+ Fps:   ' || true)
+  total=$(grep -c . <<<"$readouts" || true)
+  full=$(grep -c '^+ Fps:   60.000000 $' <<<"$readouts" || true)
+  echo "$label: read-outs in $seconds s of play: $total, at 60 frames a second: $full"
+  echo "the others:"
+  grep -v '^+ Fps:   60.000000 $' <<<"$readouts" | sort | uniq -c | sort -rn | head -n 8 || true
+  if [ "$total" -lt $((seconds * 3)) ]; then
+    failures+=("$label: only $total read-outs in $seconds s")
+  elif [ $((full * 100)) -lt $((total * percent)) ]; then
+    failures+=("$label: only $full of $total read-outs at 60 frames a second ($((full * 100 / total))%, needs $percent%)")
+  else
+    echo "$label: PASS: $((full * 100 / total))% of the read-outs at 60 frames a second"
+  fi
+}
 
-readouts=$(sed -n "${first},${last}p" "$log" | grep '^+ Fps:   ' || true)
-total=$(grep -c . <<<"$readouts" || true)
-full=$(grep -c '^+ Fps:   60.000000 $' <<<"$readouts" || true)
-echo "read-outs in $seconds s of play: $total, at 60 frames a second: $full"
-echo "the others:"
-grep -v '^+ Fps:   60.000000 $' <<<"$readouts" | sort | uniq -c | sort -rn | head -n 8 || true
+measure "alone" 99
+yes >/dev/null &
+NEIGHBOUR_PID=$!
+trap 'kill "$NEIGHBOUR_PID" 2>/dev/null || true; e2e_cleanup' EXIT
+measure "beside a busy neighbour" 90
+kill "$NEIGHBOUR_PID" 2>/dev/null || true
 
 # Leave: Esc ends play, is ignored while the car drives out, quits a menu.
 for _ in $(seq 30); do
@@ -47,7 +68,5 @@ for _ in $(seq 30); do
   sleep 0.5
 done
 
-[ "$total" -ge $((seconds * 3)) ] || fail "only $total read-outs in $seconds s"
-[ $((full * 100)) -ge $((total * 95)) ] ||
-  fail "only $full of $total read-outs at 60 frames a second ($((full * 100 / total))%)"
-echo "PASS: $((full * 100 / total))% of the read-outs at 60 frames a second"
+[ ${#failures[@]} -eq 0 ] || fail "$(printf '%s; ' "${failures[@]}")"
+echo "PASS"

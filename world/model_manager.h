@@ -120,6 +120,10 @@ public:
 
 private:
     void buildMountains();
+    enum class MountainFaces { All, Near, Far };
+    void drawMountains(MountainFaces faces);
+    void drawBackLayersFast(float depth, float moonShrink);
+    void coverGroundHiddenRows();
     void runTransitionOut(double dt, float dtf, float k);
 };
 

@@ -1,0 +1,204 @@
+// Keeping and putting back the window's pixels, by framebuffer blit or texture copy.
+#include "render/frame_store.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include "render/gl_entry_points.h"
+#include "render/quad_state.h"
+
+namespace {
+constexpr GLenum kFlipY = 0x8BBB;  // GL_FRAMEBUFFER_FLIP_Y_MESA
+
+int powerOfTwoAtLeast(int n) {
+    int p = 1;
+    while (p < n) p *= 2;
+    return p;
+}
+}  // namespace
+
+unsigned int windowDepthFormat() {
+    GLint depthBits = 0, stencilBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+    if (stencilBits > 0) return depthBits == 32 ? GL_DEPTH32F_STENCIL8 : GL_DEPTH24_STENCIL8;
+    if (depthBits == 16) return GL_DEPTH_COMPONENT16;
+    if (depthBits == 32) return GL_DEPTH_COMPONENT32;
+    return GL_DEPTH_COMPONENT24;
+}
+
+bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
+    release();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    x = viewport[0];
+    y = viewport[1];
+    width = viewport[2];
+    height = viewport[3];
+    if (width <= 0 || height <= 0) return false;
+    while (glGetError() != GL_NO_ERROR) {
+    }
+
+    if (wanted == DrawPath::FramebufferBlit) {
+        const FramebufferCalls& f = framebufferCalls();
+        // Asked of the window, before binding.
+        const GLenum format = windowDepthFormat();
+        GLint windowDepth = 0, windowStencil = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &windowDepth);
+        glGetIntegerv(GL_STENCIL_BITS, &windowStencil);
+        f.genFramebuffers(1, &framebuffer);
+        f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        // Stored upside down like the window, so the copy is a plain one.
+        f.framebufferParameteri(GL_FRAMEBUFFER, kFlipY, GL_TRUE);
+        // A texture given as BGRA: the driver then stores it as the window
+        // does, and the colour copy is a plain one too (2 ms less per copy
+        // on llvmpipe than a GL_RGBA8 renderbuffer).
+        glGenTextures(1, &colour);
+        glBindTexture(GL_TEXTURE_2D, colour);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                     nullptr);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        quadState().forget();
+        f.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
+        f.genRenderbuffers(1, &depth);
+        f.bindRenderbuffer(GL_RENDERBUFFER, depth);
+        f.renderbufferStorage(GL_RENDERBUFFER, format, width, height);
+        const GLenum attachment = format == GL_DEPTH24_STENCIL8 || format == GL_DEPTH32F_STENCIL8
+                                      ? GL_DEPTH_STENCIL_ATTACHMENT
+                                      : GL_DEPTH_ATTACHMENT;
+        f.framebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, depth);
+        f.bindRenderbuffer(GL_RENDERBUFFER, 0);
+        GLint depthBits = 0, stencilBits = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+        glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+        // A depth copy needs the very same format as the window's.
+        const bool complete =
+            f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE &&
+            depthBits == windowDepth && stencilBits == windowStencil;
+        f.bindFramebuffer(GL_FRAMEBUFFER, 0);
+        path = wanted;
+        if (complete && tryCopy) store();
+        if (!complete || glGetError() != GL_NO_ERROR) {
+            release();
+            return false;
+        }
+        return true;
+    }
+
+    if (wanted == DrawPath::TextureCopy) {
+        GLint maxSize = 0;
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+        // Powers of two: OpenGL 1.1 has no other texture sizes.
+        textureWidth = powerOfTwoAtLeast(width);
+        textureHeight = powerOfTwoAtLeast(height);
+        if (textureWidth > maxSize || textureHeight > maxSize) return false;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, nullptr);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        quadState().forget();
+        path = wanted;
+        if (glGetError() != GL_NO_ERROR) {
+            release();
+            return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool FrameStore::fitsViewport() const {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return allocated() && viewport[0] == x && viewport[1] == y && viewport[2] == width &&
+           viewport[3] == height;
+}
+
+void FrameStore::release() {
+    if (framebuffer || depth) {
+        const FramebufferCalls& f = framebufferCalls();
+        f.deleteFramebuffers(1, &framebuffer);
+        f.deleteRenderbuffers(1, &depth);
+    }
+    if (colour) glDeleteTextures(1, &colour);
+    if (texture) glDeleteTextures(1, &texture);
+    framebuffer = colour = depth = texture = 0;
+    path = DrawPath::Plain;
+}
+
+void FrameStore::store() {
+    if (path == DrawPath::FramebufferBlit) {
+        const FramebufferCalls& f = framebufferCalls();
+        f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+        f.blitFramebuffer(x, y, x + width, y + height, 0, 0, width, height,
+                          GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+        f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    } else if (path == DrawPath::TextureCopy) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, width, height);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        quadState().forget();
+    }
+}
+
+void FrameStore::restore(const std::function<void()>& drawDepth) {
+    if (path == DrawPath::FramebufferBlit) {
+        const FramebufferCalls& f = framebufferCalls();
+        f.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+        f.blitFramebuffer(0, 0, width, height, x, y, x + width, y + height,
+                          GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+        f.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        return;
+    }
+    if (path != DrawPath::TextureCopy) return;
+    const GLboolean blend = glIsEnabled(GL_BLEND);
+    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    drawTexelForPixel(texture, static_cast<float>(width) / static_cast<float>(textureWidth),
+                      static_cast<float>(height) / static_cast<float>(textureHeight));
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    quadState().forget();
+    // The depth the layers wrote, without touching the colour just put back.
+    glEnable(GL_DEPTH_TEST);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDisable(GL_TEXTURE_2D);
+    drawDepth();
+    glEnable(GL_TEXTURE_2D);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    if (!depthTest) glDisable(GL_DEPTH_TEST);
+    if (blend) glEnable(GL_BLEND);
+}
+
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown) {
+    const float tBottom = upsideDown ? tMax : 0;
+    const float tTop = upsideDown ? 0 : tMax;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, tBottom);
+    glVertex2f(-1, -1);
+    glTexCoord2f(sMax, tBottom);
+    glVertex2f(1, -1);
+    glTexCoord2f(sMax, tTop);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, tTop);
+    glVertex2f(-1, 1);
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    quadState().forget();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
