@@ -12,16 +12,7 @@ seconds=${2:-60}
 game=$(realpath "${3:-$root/build/krellwick}")
 source "$root/tests/e2e/lib.sh"
 
-cat >"$E2E_TMP/alsoft.conf" <<CONF
-[general]
-drivers = wave
-frequency = 44100
-channels = stereo
-sample-type = int16
-[wave]
-file = $out/minute.wav
-CONF
-export ALSOFT_CONF=$E2E_TMP/alsoft.conf
+record_sound "$out/minute.wav"
 
 start_xvfb 1920x1080
 log=$E2E_TMP/game.log

@@ -90,3 +90,30 @@ wait_for_line() {
   done
   fail "no line matching '$pattern' in $file after $seconds s"
 }
+
+# quit_with_escape [WHAT]: Esc until the game ends (Esc leaves play, is ignored
+# during the drive-out and quits from a menu), then its exit status must be 0.
+quit_with_escape() {
+  for _ in $(seq 20); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    press "$win" Escape
+    sleep 0.5
+  done
+  wait_for_exit 5
+  [ "$GAME_STATUS" = 0 ] || fail "${1:+$1: }exit status $GAME_STATUS"
+}
+
+# record_sound WAV: OpenAL Soft writes what the game plays into WAV instead
+# of a sound device (its wave writer, set up through ALSOFT_CONF).
+record_sound() {
+  cat >"$E2E_TMP/alsoft.conf" <<CONF
+[general]
+drivers = wave
+frequency = 44100
+channels = stereo
+sample-type = int16
+[wave]
+file = $1
+CONF
+  export ALSOFT_CONF=$E2E_TMP/alsoft.conf
+}

@@ -15,13 +15,7 @@ sleep 2.6
 press "$win" space k space
 sleep 1
 still_running "$log"
-for _ in $(seq 20); do
-  kill -0 "$GAME_PID" 2>/dev/null || break
-  press "$win" Escape
-  sleep 0.5
-done
-wait_for_exit 5
-[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
+quit_with_escape
 [ "$(grep -c '^Sound: ' "$log")" = 1 ] || fail "expected one Sound line: $(grep '^Sound' "$log")"
 grep -qx 'Sound: off (no audio device)' "$log" || fail "no 'Sound: off' line"
 grep -q ERROR "$log" && fail "an error line: $(grep ERROR "$log")"

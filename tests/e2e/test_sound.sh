@@ -11,23 +11,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 start_xvfb 1920x1080
 
-# record WAV: a config for the wave writer into WAV, exported for the game.
-record() {
-  cat >"$E2E_TMP/alsoft.conf" <<CONF
-[general]
-drivers = wave
-frequency = 44100
-channels = stereo
-sample-type = int16
-[wave]
-file = $1
-CONF
-  export ALSOFT_CONF=$E2E_TMP/alsoft.conf
-}
 wav=$E2E_TMP/out.wav
 size() { stat -c %s "$wav" 2>/dev/null || echo 0; }
 
-record "$wav"
+record_sound "$wav"
 log=$E2E_TMP/game.log
 start_game "$game" "$log"
 win=$(wait_for_window)
@@ -51,13 +38,7 @@ done
 still_running "$log"
 press "$win" Escape
 sleep 3
-for _ in $(seq 10); do
-  kill -0 "$GAME_PID" 2>/dev/null || break
-  press "$win" Escape
-  sleep 0.5
-done
-wait_for_exit 5
-[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
+quit_with_escape
 grep -q ERROR "$log" && fail "an error line: $(grep ERROR "$log")"
 python3 "$here/sound_check.py" "$wav" "$quiet_start" "$quiet_end" "${presses[@]}" ||
   fail "the recording does not sound right"
@@ -68,7 +49,7 @@ mkdir -p "$copy"
 cp "$game" "$copy/"
 cp -r "$build/models" "$build/textures" "$build/sounds" "$copy/"
 rm "$copy/sounds/car_shot.flac"
-record "$E2E_TMP/copy.wav"
+record_sound "$E2E_TMP/copy.wav"
 log=$E2E_TMP/copy.log
 start_game "$copy/krellwick" "$log"
 win=$(wait_for_window)
@@ -78,13 +59,7 @@ sleep 2.6
 press "$win" space
 sleep 0.5
 still_running "$log"
-for _ in $(seq 20); do
-  kill -0 "$GAME_PID" 2>/dev/null || break
-  press "$win" Escape
-  sleep 0.5
-done
-wait_for_exit 5
-[ "$GAME_STATUS" = 0 ] || fail "without a sound file: exit status $GAME_STATUS"
+quit_with_escape "without a sound file"
 errors=$(grep ERROR "$log" || true)
 [ "$errors" = "ERROR: Could not load sound $copy/sounds/car_shot.flac" ] ||
   fail "expected one error line for car_shot.flac, saw: $errors"
