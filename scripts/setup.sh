@@ -3,11 +3,11 @@
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
+packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
           clang libclang-rt-14-dev python3 libgl1-mesa-dri)
 if [ "${1:-}" = "--play" ]; then
-  packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
+  packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
             librsvg2-bin libgl1-mesa-dri)
 fi
 

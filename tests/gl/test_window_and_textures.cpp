@@ -83,6 +83,8 @@ TEST(Textures, FourCarCopiesGetDistinctNamesAndAMissingImageStaysZero) {
 
     testing::internal::CaptureStdout();
     world.loadTexture(9, "/nonexistent/GROUND.png", loadTextureWithSoil);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: Could not load Texture Index 9 \n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERROR: Could not load Texture Index 9 \n"
+              "Picture /nonexistent/GROUND.png not loaded: No such file or directory\n");
     EXPECT_EQ(world.textures[9], 0u);
 }
