@@ -4,6 +4,7 @@
 
 #include "app/camera.h"
 #include "app/keyboard.h"
+#include "app/memory_trim.h"
 #include "app/readout.h"
 #include "geometry/random.h"
 #include "world/model_manager.h"
@@ -30,6 +31,7 @@ void display() {
 void idle() {
     modelManager->updateFrame();
     display();
+    trimFreedMemory();
 }
 
 int runGame(int argc, char** argv) {
