@@ -21,8 +21,8 @@ constexpr std::uint32_t stateAfter(std::uint32_t state, std::uint64_t draws) {
 
 // The worker starts a billion draws along the main thread's sequence, far
 // from any power of two (whose offsets only flip single bits of the result):
-// in any session neither thread comes near the draws the other has used, so
-// no mountain segment or cloud repeats another.
+// for many hours of play neither thread comes near the draws the other has
+// used, so no mountain segment or cloud repeats another.
 constexpr std::uint32_t kWorkerStart = stateAfter(kMainStart, 1000000000);
 
 // The classic portable linear congruential generator: small, fast and the
