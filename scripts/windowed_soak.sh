@@ -5,7 +5,9 @@
 # and turret turns (about eight keys a second), quiet stretches in which the
 # balloons and rabbits finish the car, and Space to start the next game. Esc
 # is never pressed: from a menu it would quit. Every 10 s the resident size is
-# sampled from /proc; the curve goes to CSV (seconds,rss_kb).
+# sampled from /proc; the curve goes to CSV (seconds,rss_kb,anon_kb,file_kb:
+# the resident size, its anonymous part, which holds the heap, and the pages
+# of mapped files, mostly the code of the GL driver's libraries).
 #   scripts/windowed_soak.sh [MINUTES (30)] [GAME (build/krellwick)] [CSV]
 # SOAK_WRAPPER runs the game under a tool, e.g. SOAK_WRAPPER="heaptrack -o
 # /tmp/game"; the size is then the game's own, not the tool's.
@@ -32,11 +34,12 @@ game_pid=$GAME_PID
 [ -z "${SOAK_WRAPPER:-}" ] || game_pid=$(pgrep -n -P "$GAME_PID" -x krellwick || echo "$GAME_PID")
 
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$game_pid/status"; }
+sizes_kb() { awk '/^(VmRSS|RssAnon|RssFile):/ {v = v sep $2; sep = ","} END {print v}' "/proc/$game_pid/status"; }
 
 play_keys=(space space space space space space a a a d d d w w w k k l l x)
 RANDOM=2024
-echo "seconds,rss_kb" >"$csv"
-echo "0,$(rss_kb)" >>"$csv"
+echo "seconds,rss_kb,anon_kb,file_kb" >"$csv"
+echo "0,$(sizes_kb)" >>"$csv"
 start=$SECONDS
 for step in $(seq $((minutes * 6))); do
   still_running "$log"
@@ -56,7 +59,7 @@ for step in $(seq $((minutes * 6))); do
   fi
   # Keep to the 10 s grid even when xdotool ran late.
   while [ $((SECONDS - start)) -lt $((step * 10)) ]; do sleep 0.1; done
-  echo "$((step * 10)),$(rss_kb)" >>"$csv"
+  echo "$((step * 10)),$(sizes_kb)" >>"$csv"
   [ $((step % 30)) -eq 0 ] && echo "$((step / 6)) min: $(rss_kb) kB"
 done
 still_running "$log"
