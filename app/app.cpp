@@ -6,6 +6,7 @@
 
 #include "app/camera.h"
 #include "app/keyboard.h"
+#include "app/memory_trim.h"
 #include "app/readout.h"
 #include "app/sound_link.h"
 #include "geometry/random.h"
@@ -35,6 +36,7 @@ void idle() {
     modelManager->updateFrame();
     handOverSound(*modelManager);
     display();
+    trimFreedMemory();
 }
 
 int runGame(int argc, char** argv) {

@@ -1,30 +1,68 @@
 #include "geometry/height_kernel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <memory>
+
+#include "geometry/number_text.h"
+#include "geometry/regular_file.h"
 
 namespace {
 
 // A bigger grid is no mountain profile; refusing it keeps a broken file from
 // exhausting memory.
 constexpr std::int64_t kMaxValues = 1 << 24;
+// Relative heights beyond this would make mountains far above the sky, and
+// larger ones overflow the heights and their normals (the mountains vanish).
+constexpr double kLargestValue = 1e6;
 
-// Like atof: leading blanks skipped, the longest leading number taken, 0 if
-// there is none.
-float valueOf(const std::string& text) { return static_cast<float>(std::atof(text.c_str())); }
+// Like atof in the C locale: leading blanks skipped, the longest leading
+// number taken, 0 if there is none.
+double valueOf(const char* begin, const char* end) {
+    double value = 0;
+    readNumber(begin, end, value);
+    return value;
+}
 
 // The fields of one line: a comma at the very end adds no field, an empty
 // field between commas is one.
-std::vector<float> valuesOfLine(const std::string& line) {
-    std::vector<float> values;
-    std::istringstream fields(line);
-    std::string field;
-    while (std::getline(fields, field, ',')) values.push_back(valueOf(field));
+std::vector<double> valuesOfLine(const std::string& line) {
+    std::vector<double> values;
+    const char* p = line.data();
+    const char* end = p + line.size();
+    while (p < end) {
+        const char* comma = std::find(p, end, ',');
+        values.push_back(valueOf(p, comma));
+        p = comma == end ? end : comma + 1;
+    }
     return values;
+}
+
+// The lines of the file: a last line without a line feed counts, nothing
+// after the last line feed does. Empty when the file cannot be read.
+std::vector<std::string> linesOf(const std::string& path) {
+    std::string problem;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openRegularFile(path, problem),
+                                                         std::fclose);
+    std::vector<std::string> lines;
+    if (!file) return lines;
+    std::string line;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        for (size_t i = 0; i < n; ++i) {
+            if (buffer[i] == '\n') {
+                lines.push_back(std::move(line));
+                line.clear();
+            } else {
+                line += buffer[i];
+            }
+        }
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
 }
 
 void reportFlat(const char* problem, const std::string& path) {
@@ -37,14 +75,24 @@ void reportFlat(const char* problem, const std::string& path) {
 // first line. A shorter line is filled with 0 and a longer one is cut, so an
 // uneven file never reaches outside `values`.
 HeightKernel::HeightKernel(const std::string& path) {
-    std::ifstream file(path);
-    std::vector<std::vector<float>> lines;
-    std::string line;
-    while (std::getline(file, line)) lines.push_back(valuesOfLine(line));
+    std::vector<std::vector<double>> lines;
+    for (const std::string& line : linesOf(path)) lines.push_back(valuesOfLine(line));
 
     if (lines.empty() || lines[0].empty()) {
         reportFlat("missing or empty", path);
         return;
+    }
+    for (const std::vector<double>& line : lines) {
+        for (double value : line) {
+            if (!std::isfinite(value)) {
+                reportFlat("value not finite", path);
+                return;
+            }
+            if (std::fabs(value) > kLargestValue) {
+                reportFlat("value too large", path);
+                return;
+            }
+        }
     }
     std::int64_t wanted = static_cast<std::int64_t>(lines.size()) * lines[0].size();
     if (wanted > kMaxValues) {
@@ -55,9 +103,9 @@ HeightKernel::HeightKernel(const std::string& path) {
     columns = static_cast<int>(lines[0].size());
     values.assign(static_cast<size_t>(wanted), 0.0f);
     for (int r = 0; r < rows; ++r) {
-        const std::vector<float>& row = lines[r];
+        const std::vector<double>& row = lines[r];
         int count = std::min(columns, static_cast<int>(row.size()));
-        std::copy(row.begin(), row.begin() + count, values.begin() + r * columns);
+        for (int k = 0; k < count; ++k) values[r * columns + k] = static_cast<float>(row[k]);
     }
 }
 

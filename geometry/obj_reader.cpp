@@ -1,9 +1,12 @@
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "geometry/number_text.h"
+#include "geometry/regular_file.h"
 #include "geometry/tri_mesh.h"
 
 namespace {
@@ -46,48 +49,68 @@ std::vector<long> facePositionIndices(const char* text) {
     return indices;
 }
 
+// The three numbers of a vertex line ("v x y z"), read as scanf's "%f" does
+// whatever the locale; false when there are fewer or one is not finite.
+bool vertexPosition(const char* text, float& x, float& y, float& z) {
+    const char* end = text + std::strlen(text);
+    for (float* value : {&x, &y, &z}) {
+        text = readNumber(text, end, *value);
+        if (!text || !std::isfinite(*value)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-// Face indices are checked when the face is read: an index must name a vertex
-// already read from this file (1 up to the count so far). A face that refers
-// to a later vertex, to zero, to a negative (relative) index or to something
-// that is not a number is skipped with a message, and reading goes on.
+// An OBJ file may list faces before the vertices they use, so face indices
+// are checked once the whole file has been read: an index must name a vertex
+// of this file (1 up to its vertex count). A face that refers to zero, to a
+// negative (relative) index, past the last vertex or to something that is
+// not a number is skipped with a message.
 bool TriMesh::load(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::string problem;
+    std::FILE* file = openRegularFile(path, problem);
     if (!file) return false;
 
     const long firstVertex = static_cast<long>(vertices.size());
+    std::vector<std::vector<long>> faces;
     char line[kLineBuffer] = {};
     while (std::fgets(line, kLineBuffer, file)) {
         if (line[0] == 'v' && line[1] == ' ') {
             float x = 0, y = 0, z = 0;
-            if (std::sscanf(line, "v %f %f %f", &x, &y, &z) == 3) {
+            if (vertexPosition(line + 1, x, y, z)) {
                 Vertex v(x, y, z);
                 v.r = v.g = v.b = 1;
                 vertices.push_back(v);
             }
         } else if (line[0] == 'f' && line[1] == ' ') {
             std::vector<long> indices = facePositionIndices(line + 2);
-            long vertexCount = static_cast<long>(vertices.size()) - firstVertex;
-            bool inRange = true;
-            for (long index : indices) inRange = inRange && index >= 1 && index <= vertexCount;
             if (indices.size() < 3) {
                 std::fputs("TriMesh::LOAD: Unexpected number of face vertices (<3). Ignoring face",
                            stdout);
-            } else if (!inRange) {
-                std::fputs("TriMesh::LOAD: Face index out of range. Ignoring face\n", stdout);
             } else {
-                // A polygon becomes a fan around its first corner.
-                int i0 = static_cast<int>(firstVertex + indices[0] - 1);
-                for (size_t k = 1; k + 1 < indices.size(); ++k) {
-                    triangles.emplace_back(i0, static_cast<int>(firstVertex + indices[k] - 1),
-                                           static_cast<int>(firstVertex + indices[k + 1] - 1));
-                }
+                faces.push_back(std::move(indices));
             }
         }
         std::memset(line, 0, sizeof line);
     }
     std::fclose(file);
+
+    const long vertexCount = static_cast<long>(vertices.size()) - firstVertex;
+    for (const std::vector<long>& indices : faces) {
+        bool inRange = true;
+        for (long index : indices) inRange = inRange && index >= 1 && index <= vertexCount;
+        if (!inRange) {
+            std::fputs("TriMesh::LOAD: Face index out of range. Ignoring face\n", stdout);
+            continue;
+        }
+        // A polygon becomes a fan around its first corner.
+        int i0 = static_cast<int>(firstVertex + indices[0] - 1);
+        for (size_t k = 1; k + 1 < indices.size(); ++k) {
+            triangles.emplace_back(i0, static_cast<int>(firstVertex + indices[k] - 1),
+                                   static_cast<int>(firstVertex + indices[k + 1] - 1));
+        }
+    }
 
     normalizeToUnitSphere();
     computeNormals();

@@ -4,12 +4,20 @@
 #include <cstdio>
 
 #include "render/asset_paths.h"
+#include "render/png_picture.h"
 #include "world/model_manager.h"
 
-unsigned int loadTextureWithSoil(const std::string& path) {
-    const unsigned int name = SOIL_load_OGL_texture(path.c_str(), SOIL_LOAD_AUTO,
-                                                    SOIL_CREATE_NEW_ID, SOIL_FLAG_INVERT_Y);
-    if (name != 0) {
+unsigned int loadTextureWithSoil(const std::string& path, std::string& problem) {
+    // The image library's own decoder is an old one that loops forever on a
+    // damaged deflate stream; libpng decodes, the library makes the texture.
+    Picture picture;
+    if (!readPng(path, picture, problem)) return 0;
+    const unsigned int name =
+        SOIL_create_OGL_texture(picture.pixels.get(), picture.width, picture.height,
+                                picture.channels, SOIL_CREATE_NEW_ID, SOIL_FLAG_INVERT_Y);
+    if (name == 0) {
+        problem = SOIL_last_result();
+    } else {
         glBindTexture(GL_TEXTURE_2D, name);
         // Only S repeats: the ground strip runs its S coordinate to 1.8.
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
@@ -32,7 +40,11 @@ void ModelManager::loadTextures(const TextureLoader& loader) {
 }
 
 void ModelManager::loadTexture(int index, std::string path, const TextureLoader& loader) {
-    const unsigned int name = loader(path);
+    std::string problem;
+    const unsigned int name = loader(path, problem);
     textures[static_cast<std::size_t>(index)] = name;
-    if (name == 0) std::printf("ERROR: Could not load Texture Index %d \n", index);
+    if (name == 0) {
+        std::printf("ERROR: Could not load Texture Index %d \n", index);
+        std::printf("Picture %s not loaded: %s\n", path.c_str(), problem.c_str());
+    }
 }

@@ -3,22 +3,29 @@
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
+packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
-          clang libclang-rt-14-dev python3 libgl1-mesa-dri
+          clang libclang-rt-14-dev python3 libgl1-mesa-dri locales
           libopenal-dev libsndfile1-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
 packages+=(dpkg-dev file lintian appstream desktop-file-utils)
 if [ "${1:-}" = "--play" ]; then
-  packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev
+  packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
             librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev sox libsox-fmt-base python3)
 fi
+
+# The number-reading tests run under a comma-decimal locale.
+test_locale() {
+  [ "${1:-}" = "--play" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+  if [ "$(id -u)" -eq 0 ]; then localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  else echo "Missing locale. Make it with: sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2; return 1; fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && { test_locale "${1:-}"; exit; }
 
 if [ "$(id -u)" -eq 0 ]; then
   echo "Installing: ${missing[*]}"
@@ -30,3 +37,4 @@ else
   echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
   exit 1
 fi
+test_locale "${1:-}"

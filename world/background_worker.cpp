@@ -1,5 +1,7 @@
 #include "world/background_worker.h"
 
+#include "geometry/random.h"
+
 BackgroundWorker::BackgroundWorker() : thread([this] { run(); }) {}
 
 BackgroundWorker::~BackgroundWorker() {
@@ -26,6 +28,7 @@ void BackgroundWorker::wait() {
 }
 
 void BackgroundWorker::run() {
+    startWorkerRandom();
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         changed.wait(lock, [this] { return busy || stopping; });

@@ -6,8 +6,8 @@
 #include <thread>
 
 // One long-lived thread that runs one task at a time. Keeping the thread (and
-// so its random sequence) alive across frames makes every new cloud and
-// mountain segment different.
+// so its random sequence, which starts apart from the main thread's) alive
+// across frames makes every new cloud and mountain segment different.
 class BackgroundWorker {
 public:
     BackgroundWorker();

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         GlScene::SetUp();
         testing::internal::CaptureStdout();
-        world = std::make_unique<ModelManager>([](const std::string&) { return 0u; },
+        world = std::make_unique<ModelManager>([](const std::string&, std::string&) { return 0u; },
                                                GameClock::steady());
         testing::internal::GetCapturedStdout();
         static const unsigned int clear = solidTexture(0, 0, 0, 0);

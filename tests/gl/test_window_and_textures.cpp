@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>
+#include <SOIL/SOIL.h>
 
 #include <unistd.h>
 
 #include <cmath>
 #include <set>
+#include <vector>
 
 #include "app/camera.h"
+#include "render/asset_paths.h"
 #include "render/texture_loader.h"
 #include "support/gl_window.h"
 #include "world/model_manager.h"
@@ -23,6 +26,28 @@ void pumpEventsUntil(int width, int height) {
         }
         usleep(10000);
     }
+}
+
+// What a texture holds: its size, format and every texel, as RGBA bytes.
+struct TextureContent {
+    GLint width = 0, height = 0, format = 0;
+    std::vector<unsigned char> texels;
+    bool operator==(const TextureContent& o) const {
+        return width == o.width && height == o.height && format == o.format && texels == o.texels;
+    }
+};
+
+TextureContent readBack(unsigned int name) {
+    TextureContent c;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &c.width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &c.height);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &c.format);
+    c.texels.resize(static_cast<size_t>(c.width) * c.height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, c.texels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return c;
 }
 }  // namespace
 
@@ -83,6 +108,36 @@ TEST(Textures, FourCarCopiesGetDistinctNamesAndAMissingImageStaysZero) {
 
     testing::internal::CaptureStdout();
     world.loadTexture(9, "/nonexistent/GROUND.png", loadTextureWithSoil);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: Could not load Texture Index 9 \n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERROR: Could not load Texture Index 9 \n"
+              "Picture /nonexistent/GROUND.png not loaded: No such file or directory\n");
     EXPECT_EQ(world.textures[9], 0u);
+}
+
+// libpng decodes the shipped pictures exactly as the image library's own
+// decoder does: same size, format and texels, flipped the same way.
+TEST(Textures, EveryPictureMatchesTheImageLibrarysOwnDecode) {
+    ensureGlWindow();
+    std::set<std::string> files;
+    for (const TextureFile& entry : kTextureLoadOrder) files.insert(entry.file);
+    ASSERT_EQ(files.size(), 48u);
+    for (const std::string& file : files) {
+        const std::string path = executableDirectory() + "/textures/" + file;
+        std::string problem;
+        const unsigned int ours = loadTextureWithSoil(path, problem);
+        const unsigned int theirs = SOIL_load_OGL_texture(path.c_str(), SOIL_LOAD_AUTO,
+                                                          SOIL_CREATE_NEW_ID, SOIL_FLAG_INVERT_Y);
+        ASSERT_NE(ours, 0u) << file << ": " << problem;
+        ASSERT_NE(theirs, 0u) << file;
+        const TextureContent a = readBack(ours), b = readBack(theirs);
+        EXPECT_GT(a.width * a.height, 0) << file;
+        EXPECT_TRUE(a == b) << file;
+        GLint magFilter = 0;
+        glBindTexture(GL_TEXTURE_2D, ours);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        EXPECT_EQ(magFilter, GL_LINEAR) << file;
+        glDeleteTextures(1, &ours);
+        glDeleteTextures(1, &theirs);
+    }
 }

@@ -1,5 +1,6 @@
 #include "support/test_files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -21,6 +22,14 @@ TempFile::TempFile(const std::string& content) {
 }
 
 TempFile::~TempFile() { std::remove(path.c_str()); }
+
+TempFifo::TempFifo() {
+    TempFile name("");  // a fresh unique name
+    path = name.path + "_fifo";
+    if (mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("cannot create a FIFO");
+}
+
+TempFifo::~TempFifo() { std::remove(path.c_str()); }
 
 std::string builtModelPath(const std::string& name) {
     char buffer[4096];

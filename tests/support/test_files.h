@@ -14,5 +14,17 @@ public:
     std::string path;
 };
 
+// A FIFO with no writer in the temporary directory: opening it the plain way
+// blocks for ever. Removed again when the object goes.
+class TempFifo {
+public:
+    TempFifo();
+    ~TempFifo();
+    TempFifo(const TempFifo&) = delete;
+    TempFifo& operator=(const TempFifo&) = delete;
+
+    std::string path;
+};
+
 // A model file as the build copies it: models/<name> beside the test program.
 std::string builtModelPath(const std::string& name);

@@ -11,7 +11,7 @@ GameClock ManualClock::clock() {
 }
 
 TextureLoader FakeTextures::loader() {
-    return [this](const std::string& path) {
+    return [this](const std::string& path, std::string&) {
         paths.push_back(path);
         return static_cast<unsigned int>(1000 + paths.size() - 1);
     };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "geometry/random.h"
 #include "support/test_world.h"
@@ -169,4 +170,29 @@ TEST_F(FrameDriver, MenusKeepTheWorldMovingWithoutPlay) {
     // Ten seconds from 0.75 units a second, 0.01 faster every second.
     EXPECT_NEAR(world.distance, 10 * 0.75 + 0.01 * 100 / 2, 0.02);
     EXPECT_EQ(world.clouds->cloudList.size(), 5u);
+}
+
+// The worker's generator starts apart from the main thread's, whose draws
+// built the first two segments: no later segment copies an earlier one.
+TEST(FrameDriverSegments, TheFirstTenMountainSegmentsAreAllDifferent) {
+    restartRandom();  // the main thread as at program start
+    TestWorld tw;
+    ModelManager& world = *tw.world;
+    auto heights = [](const Mountains& segment) {
+        std::vector<float> ys;
+        for (const Vertex& v : segment.mesh->vertices) ys.push_back(v.y);
+        return ys;
+    };
+    std::vector<std::vector<float>> segments = {heights(*world.currentMountains),
+                                                heights(*world.nextMountains)};
+    world.distance = 1000;  // far ahead: one hand-over a frame
+    while (segments.size() < 10) {
+        tw.frame(16);
+        segments.push_back(heights(*world.nextMountains));
+    }
+    for (size_t a = 0; a < segments.size(); ++a) {
+        for (size_t b = a + 1; b < segments.size(); ++b) {
+            EXPECT_NE(segments[a], segments[b]) << "segments " << a + 1 << " and " << b + 1;
+        }
+    }
 }

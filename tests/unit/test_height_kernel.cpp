@@ -72,7 +72,7 @@ TEST(HeightKernel, UnevenLinesAreFilledOrCutToTheFirstLine) {
     EXPECT_EQ(r.values, (Values{1, 2, 3, 4, 0, 0, 5, 6, 7}));
 }
 
-TEST(HeightKernel, MissingOrEmptyFileGivesFlatGround) {
+TEST(HeightKernel, MissingEmptyOrNonRegularFileGivesFlatGround) {
     for (const std::string& content : {std::string(), std::string("\n"), std::string("\n1,2\n")}) {
         Read r = read(content);
         EXPECT_TRUE(r.values.empty());
@@ -86,6 +86,32 @@ TEST(HeightKernel, MissingOrEmptyFileGivesFlatGround) {
               "Mountain kernel missing or empty: /nonexistent/mountain1.kernel, the mountains "
               "stay flat\n");
     EXPECT_EQ(missing.resample(2, 3), Values(6, 0.0f));
+
+    // A FIFO or a directory counts as missing rather than blocking the start.
+    TempFifo fifo;
+    for (const std::string& path : {fifo.path, std::string("/tmp")}) {
+        testing::internal::CaptureStdout();
+        HeightKernel other(path);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "Mountain kernel missing or empty: " + path + ", the mountains stay flat\n");
+        EXPECT_TRUE(other.values.empty());
+    }
+}
+
+TEST(HeightKernel, ValuesNotFiniteOrTooLargeLeaveTheGroundFlat) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"0,nan\n0,0\n", "value not finite"}, {"0,0\n-inf,0\n", "value not finite"},
+        {"0,0\n0,1e400\n", "value not finite"}, {"1e308,0\n0,0\n", "value too large"},
+        {"0,0\n0,-2e6\n", "value too large"}};
+    for (const auto& [content, reason] : cases) {
+        Read r = read(content);
+        EXPECT_TRUE(r.values.empty()) << content;
+        EXPECT_EQ(r.output.substr(0, r.output.find(':')), std::string("Mountain kernel ") + reason)
+            << content;
+    }
+    Read tall = read("0,1e6\n-1e6,0\n");
+    EXPECT_EQ(tall.values, (Values{0, 1e6f, -1e6f, 0}));
+    EXPECT_EQ(tall.output, "");
 }
 
 TEST(HeightKernel, ResampleTo2x2HitsTheKernelPoints) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstdlib>
 #include <map>
 #include <utility>
 
@@ -86,4 +88,32 @@ TEST(ModelFiles, MountainKernelIsOneSquarePeak) {
         EXPECT_NEAR(top / size, size / 2, 1) << size;
         EXPECT_NEAR(top % size, size / 2, 1) << size;
     }
+}
+
+// Nothing in the game calls setlocale, but a library may: numbers in the
+// model files must read the same under a comma-decimal locale.
+TEST(ModelFiles, NumbersReadTheSameUnderACommaDecimalLocale) {
+    TempFile obj("v 0.5 0 0\nv -0.5 0 0\nv 0 0.25 1e-1\nf 1 2 3\n");
+    TempFile kernel("0.5,1e-1\n-2.25,+3.0\n");
+    TriMesh inC;
+    ASSERT_TRUE(inC.load(obj.path));
+
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    const bool german = std::setlocale(LC_ALL, "") != nullptr;
+    const double parsedThere = std::atof("0.5");
+    TriMesh inGerman;
+    inGerman.load(obj.path);
+    HeightKernel heights(kernel.path);
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LC_ALL");
+
+    ASSERT_TRUE(german) << "the locale de_DE.UTF-8 is missing (scripts/setup.sh makes it)";
+    EXPECT_EQ(parsedThere, 0.0);  // the locale really reads "0.5" differently
+    ASSERT_EQ(inGerman.vertices.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(inGerman.vertices[i].x, inC.vertices[i].x);
+        EXPECT_EQ(inGerman.vertices[i].y, inC.vertices[i].y);
+        EXPECT_EQ(inGerman.vertices[i].z, inC.vertices[i].z);
+    }
+    EXPECT_EQ(heights.values, (std::vector<float>{0.5f, 0.1f, -2.25f, 3.0f}));
 }

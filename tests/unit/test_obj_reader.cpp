@@ -36,12 +36,16 @@ using Corners = std::vector<std::vector<int>>;
 
 }  // namespace
 
-TEST(ObjReader, MissingFileLeavesTheMeshAloneSilently) {
-    TriMesh mesh;
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(mesh.load("/nonexistent/sphere.obj"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_TRUE(mesh.vertices.empty());
+TEST(ObjReader, MissingOrNonRegularFileLeavesTheMeshAloneSilently) {
+    TempFifo fifo;
+    for (const std::string& path : {std::string("/nonexistent/sphere.obj"), fifo.path,
+                                    std::string("/tmp")}) {
+        TriMesh mesh;
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(mesh.load(path)) << path;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+        EXPECT_TRUE(mesh.vertices.empty());
+    }
 }
 
 TEST(ObjReader, PolygonsBecomeFansAroundTheFirstCorner) {
@@ -92,10 +96,10 @@ TEST(ObjReader, FaceWithAnIndexOutsideTheVerticesIsSkipped) {
     }
 }
 
-TEST(ObjReader, FaceMayOnlyNameVerticesAlreadyRead) {
-    Loaded l = load("v 0 0 0\nv 1 0 0\nf 1 2 3\nv 0 1 0\nf 1 2 3\n");
+TEST(ObjReader, FacesMayComeBeforeTheirVertices) {
+    Loaded l = load("f 1 2 3\nv 0 0 0\nv 1 0 0\nf 3 2 1 4\nv 0 1 0\nf 2 3 1\n");
     EXPECT_EQ(l.output, "TriMesh::LOAD: Face index out of range. Ignoring face\n");
-    EXPECT_EQ(corners(l.mesh), (Corners{{0, 1, 2}}));
+    EXPECT_EQ(corners(l.mesh), (Corners{{0, 1, 2}, {1, 2, 0}}));
 }
 
 TEST(ObjReader, OtherLinesAddNothing) {
@@ -108,6 +112,7 @@ TEST(ObjReader, OtherLinesAddNothing) {
         "v x 2 3\n"
         "v 1 2\n"
         "v\n"
+        "v 1 nan 3\nv inf 2 3\nv 1 2 -1e39\n"
         "v 4 5 6\nv 7 8 10\n"
         "f 1 2 3\n");
     EXPECT_EQ(l.mesh.vertices.size(), 3u);

@@ -38,15 +38,21 @@ TEST(WorldObject, TexturesLoadInTableOrderIntoTheirSlots) {
 
 TEST(WorldObject, AMissingImageIsReportedAndLeftAtZero) {
     testing::internal::CaptureStdout();
-    ModelManager world([](const std::string& path) -> unsigned int {
-        return path.find("GROUND.png") != std::string::npos ? 0 : 7;
+    ModelManager world([](const std::string& path, std::string& problem) -> unsigned int {
+        if (path.find("GROUND.png") == std::string::npos) return 7;
+        problem = "gone";
+        return 0;
     }, GameClock::steady());
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(world.textures[9], 0u);
     EXPECT_EQ(world.textures[10], 7u);
     const auto loading = out.find("/textures/GROUND.png\n");
     ASSERT_NE(loading, std::string::npos);
+    const size_t pathStart = out.rfind("Loading ", loading) + 8;
+    const std::string path = out.substr(pathStart, loading + 20 - pathStart);
     EXPECT_EQ(out.substr(loading + 21, 39), "ERROR: Could not load Texture Index 9 \n");
+    EXPECT_EQ(out.substr(loading + 60, path.size() + 26),
+              "Picture " + path + " not loaded: gone\n");
     // Textures first, then the models.
     EXPECT_LT(out.find("ZAP.png"), out.find("sphere.obj"));
     EXPECT_LT(out.find("sphere.obj"), out.find("mountain1.kernel"));

@@ -1,0 +1,14 @@
+#include "app/memory_trim.h"
+
+#include <malloc.h>
+
+namespace {
+constexpr int kFramesBetweenTrims = 600;
+int framesSinceTrim = 0;
+}  // namespace
+
+void trimFreedMemory() {
+    if (++framesSinceTrim < kFramesBetweenTrims) return;
+    framesSinceTrim = 0;
+    malloc_trim(0);
+}
