@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The window, the display and idle routines, and the start of the toolkit's loop.
 #include "app/app.h"
 
 #include <GL/freeglut.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Opens the window, builds the world and runs the toolkit's main loop.

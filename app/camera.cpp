@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The projection, the fixed window size and the hidden mode's mouse camera.
 #include "app/camera.h"
 
 #include <GL/freeglut.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The view: a narrow frustum with the play plane midway between its near and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Answers --help and --version before any window is opened.
 #include "app/command_line.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two options the game answers itself: --help and --version.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The two hidden-mode switches.
 #include "app/hidden_modes.h"
 
 bool tintMode = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Two hidden modes switched by typed letter sequences: an orange tint, and a

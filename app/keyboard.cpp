@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Key presses: the typed sequences first, then the action of the current state.
 #include "app/keyboard.h"
 
 #include <GL/freeglut.h>

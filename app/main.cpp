@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The program entry.
 #include <cstdio>
 
 #include "app/app.h"

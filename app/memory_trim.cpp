@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Hands the memory the allocator keeps after frees back to the system, now and then.
 #include "app/memory_trim.h"
 
 #include <malloc.h>

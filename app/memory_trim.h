@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gives the memory the allocator keeps after frees back to the system.
 #pragma once
 

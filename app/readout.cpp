@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The console read-out: keyboard box, frame rate and score.
 #include "app/readout.h"
 
 #include "world/model_manager.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Starts the sound beside the window and hands it the world's cues after each frame.
 #include "app/sound_link.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's sound: started beside the window, fed the world's cues each frame.
 #pragma once
 

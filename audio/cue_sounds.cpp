@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The sound file, loudness, importance and pitch spread of each cue.
 #include "audio/cue_sounds.h"
 
 #include <algorithm>

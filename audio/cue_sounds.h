@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which sound file each cue plays, how loud, how important, how varied.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Decoding a sound file with libsndfile into samples ready for OpenAL.
 #include "audio/sound_loading.h"
 
 #include <sndfile.h>

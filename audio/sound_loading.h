@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decodes a sound file with libsndfile into samples ready for OpenAL.
 #pragma once
 

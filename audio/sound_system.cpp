@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Playback through OpenAL: cues on a pool of voices, the engine hum and the night.
 #include "audio/sound_system.h"
 
 #include <AL/al.h>

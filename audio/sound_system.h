@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays the game's sound through OpenAL: cues on a pool of voices, the engine
 // hum and the night ambience on voices of their own.
 #pragma once

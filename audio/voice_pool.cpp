@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The fixed set of voices and which one a new sound takes.
 #include "audio/voice_pool.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed set of voices sounds play on, and which one a new sound takes.
 #pragma once
 

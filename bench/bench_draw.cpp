@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Frames drawn with the game's real pictures. First, per state, the plain
 // drawing against the caching path (and each of its techniques left out, and
 // the two T wraps), interleaved in one process: processor time per frame of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Geometry costs: a mountain segment as the background task makes it, the
 // balloon meshes as the world builds them at start-up, and the per-draw
 // view-dependent term.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up's biggest cost: decoding the 51 pictures of the texture table,
 // with libpng as the game does and with the image library's own decoder it
 // replaced (the texture upload after it is the same call either way).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The audio's work per frame (cues handed to voices, the engine hum
 // followed) and the decoding of every sound at start-up. Runs on OpenAL
 // Soft's silent output, so no sound device is needed; the target per frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One world update pass over a busy scene of play: 3 balloons, 10 rabbits,
 // 20 bullets, 1,000 particles and 10 explosions. The target is well under
 // 0.1 ms, a small share of a 1/60 s frame.

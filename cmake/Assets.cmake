@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Textures are drawn as SVG under assets/textures and rasterized here;
 # models are text files copied as they are.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Optimised builds are hardened the way Debian builds its packages. Sanitizer
 # and fuzzing builds are left alone: their instrumentation does the checking.
 if(NOT KRELLWICK_SANITIZE AND NOT KRELLWICK_FUZZ

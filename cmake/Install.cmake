@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The game installs the way Debian lays out games: the program in a private
 # directory (libexec/krellwick) whose asset folders are symlinks into
 # share/games/krellwick, and a symlink on the PATH in games/. The game finds

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sound effects are synthesized by scripts/make_sounds.py into FLAC files in
 # the build's sounds/ folder, beside models/ and textures/.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)

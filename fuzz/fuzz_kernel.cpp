@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the kernel reader, resamples the result at the
 // sizes the mountains use and a few odd ones, and builds a small segment and
 // its successor from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the OBJ reader, then runs everything the game
 // does with the sphere: light terms, the three simplifications, the facing
 // cull and the view-dependent term.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Balloons: their patrol, bobbing and aiming.
 #include "gameplay/air_enemy.h"
 
 #include <cmath>

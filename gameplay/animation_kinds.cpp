@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The sprite animations each kind of object plays.
 #include "gameplay/animation_kinds.h"
 
 #include <vector>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Boxes and the corner collision test.
 #include "gameplay/box.h"
 
 #include "gameplay/air_enemy.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Bullets: where a shot starts and how it flies.
 #include "gameplay/bullet.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The particle emitters: trails, muzzle flashes, bursts and dust.
 #include "gameplay/emitters.h"
 
 #include <utility>

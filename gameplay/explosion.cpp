@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Explosions: the animation, the burst and the shake they bring.
 #include "gameplay/explosion.h"
 
 #include "gameplay/animation_kinds.h"

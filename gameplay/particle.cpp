@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// One particle's flight, drag and fade.
 #include "gameplay/particle.h"
 
 #include <algorithm>

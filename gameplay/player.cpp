@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The car: reset, its moves and jumps, turret steps and the per-frame update.
 #include "gameplay/player.h"
 
 #include <algorithm>

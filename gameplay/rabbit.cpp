@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Rabbits on the ground and their hops.
 #include "gameplay/rabbit.h"
 
 #include "gameplay/animation_kinds.h"

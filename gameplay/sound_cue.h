@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sound cues: what the simulation heard happen this frame, for the audio to play.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Stepping a sprite animation through its frames.
 #include "gameplay/sprite_animation.h"
 
 #include <utility>

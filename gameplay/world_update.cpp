@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The world update pass: spawning, movement, collisions, score and death.
 #include <cstddef>
 #include <vector>

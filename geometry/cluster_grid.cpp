@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Mesh simplification by clustering vertices on a grid.
 #include "geometry/cluster_grid.h"
 
 #include <algorithm>

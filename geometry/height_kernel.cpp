@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Reading the comma-separated mountain kernel and resampling it.
 #include "geometry/height_kernel.h"
 
 #include <algorithm>

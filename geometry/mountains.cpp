@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Building one mountain segment from the kernel and noise.
 #include "geometry/mountains.h"
 
 #include <cmath>

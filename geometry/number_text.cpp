@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Reading decimal numbers from text the same way in every locale.
 #include "geometry/number_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads decimal numbers from text the same way in every locale.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Reading the OBJ subset the sphere model is written in.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

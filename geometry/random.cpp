@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The game's per-thread random generator.
 #include "geometry/random.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The game's own random numbers: 0 to 32767, never seeded, so every run deals

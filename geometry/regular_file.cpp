@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Opening asset files only when they are regular files.
 #include "geometry/regular_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens asset files only when they are regular files.
 #pragma once
 

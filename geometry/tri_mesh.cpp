@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Triangle meshes: normals, areas and face data.
 #include "geometry/tri_mesh.h"
 
 #include <algorithm>

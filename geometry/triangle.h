@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A triangle's face normal is (p1 - p0) x (p2 - p0): counter-clockwise

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Finding the asset folders beside the executable.
 #include "render/asset_paths.h"
 
 #include <unistd.h>

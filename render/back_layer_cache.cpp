@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeping and restoring the still back layers.
 #include "render/back_layer_cache.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The backdrop, night sky and moon, kept as the pixels they leave while the view holds still.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The drifting cloud layer: spawning, drift and drawing.
 #include "render/clouds.h"
 
 #include <algorithm>

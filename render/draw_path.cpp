@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up capability checks and the path the frames take.
 #include "render/draw_path.h"
 

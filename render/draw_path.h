@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which of the pixel-identical ways of drawing a frame the game takes.
 #pragma once
 

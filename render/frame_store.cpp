@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeping and putting back the window's pixels, by framebuffer blit or texture copy.
 #include "render/frame_store.h"
 

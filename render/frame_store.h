@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A copy of the window's colour and depth over the viewport, to put back later.
 #pragma once
 

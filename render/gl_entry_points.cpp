@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run-time lookup of the framebuffer entry points.
 #include "render/gl_entry_points.h"
 

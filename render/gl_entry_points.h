@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // OpenGL 3.0 framebuffer entry points, looked up at run time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finding the covered rows and scissoring them off.
 #include "render/ground_cover.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window rows that the opaque lower ground covers whatever lies behind it.
 #pragma once
 

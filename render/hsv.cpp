@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Hue, saturation and value to red, green and blue.
 #include "render/hsv.h"
 
 Vec3 hsvToRgb(float hue, float saturation, float value) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The two light sets: one for the terrain, one for the balloons.
 #include "render/light_sets.h"
 
 #include <cmath>

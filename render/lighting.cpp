@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Lighting worked out on the processor: ambient, diffuse and specular terms.
 #include "render/lighting.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing a mesh with the colours its lighting gives it.
 #include <GL/gl.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sampling and drawing the kept menu picture.
 #include "render/overlay_cache.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu picture sampled once per still view, then drawn texel for pixel.
 #pragma once
 

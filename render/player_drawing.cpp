@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing the car, its wheels and turret from the sprite sheet.
 #include <GL/gl.h>
 
 #include "gameplay/player.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Decoding PNG pictures with libpng, refusing anything hostile.
 #include "render/png_picture.h"
 
 #include <png.h>

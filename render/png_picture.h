@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decodes PNG pictures with libpng, refusing anything hostile.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The textured quad every picture is drawn with, and its sprite wrappers.
 #include "render/quad.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draw-state tracking for the quads of one frame.
 #include "render/quad_state.h"
 

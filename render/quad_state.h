@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The quad primitive's draw-state choices on the caching paths, kept across the quads of one frame.
 #pragma once
 

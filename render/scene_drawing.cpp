@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing one frame of the world in the fixed order of its state.
 #include <GL/gl.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Applying the screen shake to the view.
 #include "world/screen_shake.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Loading a picture into a texture.
 #include <GL/gl.h>
 #include <SOIL/SOIL.h>
 

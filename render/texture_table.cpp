@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The texture table and the order its pictures load in.
 #include "render/texture_table.h"
 
 const std::array<TextureFile, 51> kTextureLoadOrder = {{

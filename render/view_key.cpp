@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the view state into a key.
 #include "render/view_key.h"
 

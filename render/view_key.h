@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a cached layer's pixels depend on, as exact bits, to tell a still view.
 #pragma once
 

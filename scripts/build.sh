@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds into build/ (or $BUILD_DIR):
 #   scripts/build.sh [configure options] [-- build options]
 set -euo pipefail

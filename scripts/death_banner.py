@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Reads the top 220 rows of the game view (1280 wide, one brightness byte per
 pixel) on standard input; exits 0 when they show the banner of the dying
 picture: two thin bright lines about 118 rows apart across the view, level or

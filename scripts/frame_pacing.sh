@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Frame pacing of the real game (a measurement; CI does not run it). Under
 # its own Xvfb an autopilot plays through xdotool (a fixed key sequence:
 # mostly Space, which fires, restarts after a death and starts the next game;

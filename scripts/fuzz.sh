@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the OBJ and kernel fuzz targets with clang's libFuzzer (address and
 # undefined-behaviour checks on) into build-fuzz/ and runs each for a bounded
 # time: scripts/fuzz.sh [seconds per target, default 60] [obj|kernel ...].

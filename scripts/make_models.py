@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the game's two model files into assets/models/.
 
 sphere.obj: an icosahedron subdivided twice and pushed onto the unit sphere

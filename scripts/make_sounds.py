@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Synthesizes the game's sound effects into FLAC files (mono, 44.1 kHz).
 
     scripts/make_sounds.py OUT_DIR

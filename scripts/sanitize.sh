@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the test programs with sanitizers and runs them:
 #   build-asan/: AddressSanitizer + UndefinedBehaviorSanitizer over the whole
 #                unit and drawing suite (the drawing tests need $DISPLAY) and

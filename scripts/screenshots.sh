@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays the game under a virtual display of its own and saves a screenshot of
 # each of its six states into OUT_DIR:
 #   1_initial_menu 2_entering_play 3_playing 4_leaving_play 5_dying 6_death_menu

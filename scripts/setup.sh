@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game and its tests need, when missing.
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Records what the real game sounds like over SECONDS of busy play, to listen
 # to and to look at: OpenAL Soft's wave writer takes the place of a device,
 # an autopilot plays through xdotool (the key sequence of frame_pacing.sh),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time of the real game as a player sees it: from launch until the
 # window is mapped, and until it first shows a picture (any pixel not black;
 # the Xvfb root is black, so an unpainted window reads black). Measured from

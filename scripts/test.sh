@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything and runs every test: unit, drawing, end-to-end and a
 # soak of ten minutes of game time, then the sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
 # run under a virtual X display started here.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Memory of the real game under long play (a measurement; CI does not run it).
 # The game runs in its window under its own Xvfb while keys arrive through
 # xdotool like a restless player's: fighting stretches of fire, moves, jumps

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The long-lived worker thread that runs the background task.
 #include "world/background_worker.h"
 
 #include "geometry/random.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The three balloon meshes, simplified from the sphere model.
 #include "world/balloon_meshes.h"
 
 std::vector<TriMesh> makeBalloonMeshes(const std::string& spherePath, const Lighting* light) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// One frame of the world: timing and the frame cap, shake, scroll and the state's work.
 #include "gameplay/emitters.h"
 #include "geometry/random.h"
 #include "world/model_manager.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The steady millisecond clock and sleep that the frame cap rests on.
 #include "world/game_clock.h"
 
 #include <chrono>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// What each game state does on entry.
 #include "world/model_manager.h"
 
 // Entry actions, run right after gameState has been set to `state`.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Building and resetting the world object.
 #include "world/model_manager.h"
 
 #include "render/asset_paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The jolt of the whole view. Events only raise the amount; it decays every

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The woven basket hanging under every balloon, 128 x 160.
 
 The balloon covers the top of the picture (a circle of radius 64 px around the

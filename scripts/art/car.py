@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The car sprite sheet: body, small wheel, big wheel and turret barrel in one 512x256 picture.
 
 The game cuts these exact rectangles out of the sheet (x, y from the top-left):

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Bullets, explosion frames, fire particle frames, dust specks, muzzle flash and the particle sheet."""
 import math
 import random

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A small angular stroke alphabet, drawn as SVG paths so no font is needed.
 
 Glyphs sit in a box 6 units high; each is a list of polylines plus an advance width.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The ground strip: a grass edge on top, dark earth below; tiles left to right."""
 import math
 import random

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes every texture picture of the game as SVG into assets/textures.
 
 Run: python3 scripts/art/make_textures.py [group ...]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The four full-screen overlays, 1280 x 720.
 
 The game multiplies them by a fully saturated hue that circles every four

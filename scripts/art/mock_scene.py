@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Composes a still of the game scene from rasterized textures, to judge the art together.
 
 Run: python3 scripts/art/mock_scene.py PNG_DIR OUT.svg [overlay_name] [health]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The night rabbit: four idle frames and five hop frames, 128 x 128, facing left.
 
 The feet rest about 10 px above the bottom edge: the game lowers the sprite by

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Backdrop, night sky band, moon and the two clouds."""
 import math
 import random

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Tiny helpers for writing SVG text by hand (standard library only)."""
 import math
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared helpers for the end-to-end tests: a private Xvfb, the game started
 # under it, and waiting for its window.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Checks a recording of the game's sound (16-bit PCM WAV from OpenAL Soft's
 wave writer).
 

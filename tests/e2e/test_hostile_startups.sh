@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real game started on broken assets, each case in its own copy of the
 # build: it must report what it could not load, keep running through the
 # menu, the drive-in and a moment of play, and quit cleanly with Esc. Then

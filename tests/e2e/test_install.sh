@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The installed game, started through its PATH link from an unrelated
 # directory: installed into a temporary prefix with `cmake --install`, then
 # from the Debian package's unpacked contents, and, as root, the package

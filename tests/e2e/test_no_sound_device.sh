@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # No usable audio device (OpenAL Soft told to use a backend that does not
 # exist): the game says so in one line and plays as before, silently.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real game's sound, recorded: OpenAL Soft writes its output to a WAV
 # file instead of a device (its wave writer, chosen by a config file named in
 # ALSOFT_CONF). A quiet stretch in the menu, then a game with five shots a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real game under Xvfb: its window, its start-up messages, the state
 # walk Space -> drive-in -> play -> Esc -> menu -> Esc, and start-up from
 # another directory, with and without textures.

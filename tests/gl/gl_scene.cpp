@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The drawing tests' fixture: a cleared window, test textures and pixel boxes read back.
 #include "gl_scene.h"
 
 #include <GL/gl.h>

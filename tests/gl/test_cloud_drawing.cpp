@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing tests: the cloud layer.
 #include "gl_scene.h"
 #include "render/clouds.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing tests: lit meshes.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing tests: the car.
 #include <GL/gl.h>
 
 #include <cmath>

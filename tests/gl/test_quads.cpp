@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing tests: the quad primitive and its wrappers.
 #include <GL/gl.h>
 
 #include "app/hidden_modes.h"

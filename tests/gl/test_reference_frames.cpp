@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One scripted game drawn by every path: each frame equals the plain drawing.
 #include <GL/gl.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing tests: whole scenes in each game state.
 #include <GL/gl.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Drawing tests: the window, its size and the texture table.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>

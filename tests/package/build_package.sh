@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package afresh: build_package.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build=$1 out=$2

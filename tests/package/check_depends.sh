@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every shared library the packaged programs load must belong to a package in
 # the package's Depends or in those packages' own dependencies, so that
 # installing the package on a clean system brings everything the game needs.

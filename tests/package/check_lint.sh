@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The package as a Debian packager would check it: lintian with no error,
 # warning or pedantic tag (the overrides say why a tag stays), and the desktop
 # entry and AppStream metadata valid.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The soak's autopilot: a fixed key schedule that plays game after game.
 #include "soak/autopilot.h"
 
 #include "world/model_manager.h"

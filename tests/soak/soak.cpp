@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak: an autopilot plays game after game headless for the given number
 // of minutes of game time (default 10) at 60 frames a second. After every
 // frame it checks that every figure is finite and every list bounded, and at

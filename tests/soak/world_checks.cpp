@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The soak's checks on the world after every frame.
 #include "soak/world_checks.h"
 
 #include <cmath>

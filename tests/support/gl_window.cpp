@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// One hidden window shared by the drawing tests.
 #include "support/gl_window.h"
 
 #include <GL/freeglut.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Opens one hidden-from-nobody 1280 x 720 GLUT window for the test process

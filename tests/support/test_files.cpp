@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Temporary files for the reader tests.
 #include "support/test_files.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// A world for tests: a hand-driven clock and stand-in textures.
 #include "support/test_world.h"
 
 GameClock ManualClock::clock() {

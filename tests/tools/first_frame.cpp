@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures the game's start-up as a player sees it: launches the program,
 // then watches the X display until its window is mapped and until the
 // window first shows a picture (any pixel not black). The game itself is not

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: asset paths.
 #include <gtest/gtest.h>
 
 #include <unistd.h>

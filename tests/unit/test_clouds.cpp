@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the cloud layer's drift and replacement.
 #include <gtest/gtest.h>
 
 #include <thread>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // --help and --version are answered by the game; every other argument is left to the toolkit.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the frame driver's timing, shake and hand-overs.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the kernel reader and resampling.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: hue to colour.
 #include <gtest/gtest.h>
 
 #include "render/hsv.h"

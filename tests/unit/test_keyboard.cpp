@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: keys and typed sequences.
 #include <gtest/gtest.h>
 
 #include <string>

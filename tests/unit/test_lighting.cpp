@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the lighting terms.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the shipped model files.
 #include <gtest/gtest.h>
 
 #include <algorithm>

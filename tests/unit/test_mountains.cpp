@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: mountain segments.
 #include <gtest/gtest.h>
 
 #include <algorithm>

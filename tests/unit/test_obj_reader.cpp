@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the OBJ reader.
 #include <gtest/gtest.h>
 
 #include <cmath>

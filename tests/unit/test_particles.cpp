@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: particles and emitters.
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the car.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decoding pictures with libpng: unusual formats, damaged and hostile files.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the console read-out.
 #include <gtest/gtest.h>
 
 #include <cstdio>

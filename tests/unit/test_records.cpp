@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: bullets, balloons, explosions and rabbits.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: mesh simplification.
 #include <gtest/gtest.h>
 
 #include <vector>

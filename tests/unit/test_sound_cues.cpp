@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sound cues a scripted game leaves for the audio, and the voice pool's
 // rule for which sound gives way when every voice is busy.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: sprite animations.
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: triangle meshes.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole scripted session through the real frame driver and keyboard
 // handler: two games, one ending in death and one left with Esc, then the
 // menu, more than five minutes of game time in all.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: building and resetting the world.
 #include <gtest/gtest.h>
 
 #include "support/test_world.h"

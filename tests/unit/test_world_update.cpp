@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Tests: the world update pass.
 #include <gtest/gtest.h>
 
 #include <vector>
