@@ -2,10 +2,7 @@
 // Drawing one frame of the world in the fixed order of its state.
 #include <GL/gl.h>
 
-#include <cmath>
-
 #include "app/hidden_modes.h"
-#include "render/back_layer_cache.h"
 #include "render/draw_path.h"
 #include "render/ground_cover.h"
 #include "render/hsv.h"
@@ -30,26 +27,9 @@ constexpr float kNearMargin = 0.01f;
 
 float depthOffset(size_t i) { return static_cast<float>(i) * kDepthStep; }
 
-// A picture drawn whole, untinted by the caller.
-void drawFullQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
-                  float z) {
-    drawQuad(texture, xLeft, xRight, yTop, yBottom, 0, 1, 1, 0, z, 1, 1, 1, 1);
-}
-
 // True on a caching path while drawScene runs: the draw-state choices below
 // apply only then.
 bool fast() { return quadState().inFrame; }
-
-// A picture without an alpha channel.
-bool textureOpaque(unsigned int texture) {
-    if (texture == 0) return false;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    GLint alphaBits = 1;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    quadState().forget();
-    return alphaBits == 0;
-}
 
 // Meshes are untextured and their colours opaque: blending would give the
 // same colours.
@@ -58,28 +38,6 @@ void fastMeshState() {
     if (drawTechniques().meshesWithoutBlend) glDisable(GL_BLEND);
 }
 
-// Whether every point of the rectangle at depth z lies strictly in front of
-// the far plane, so that it would pass the depth test against a cleared
-// buffer anyway.
-bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, float z) {
-    float mv[16], pr[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
-    glGetFloatv(GL_PROJECTION_MATRIX, pr);
-    for (float x : {xLeft, xRight}) {
-        for (float y : {yBottom, yTop}) {
-            float eye[4];
-            for (int r = 0; r < 4; ++r)
-                eye[r] = mv[r] * x + mv[4 + r] * y + mv[8 + r] * z + mv[12 + r];
-            float clipZ = 0, clipW = 0;
-            for (int c = 0; c < 4; ++c) {
-                clipZ += pr[4 * c + 2] * eye[c];
-                clipW += pr[4 * c + 3] * eye[c];
-            }
-            if (!(clipW > 0) || !(clipZ / clipW < 0.999f) || !(clipZ / clipW > -1)) return false;
-        }
-    }
-    return true;
-}
 }  // namespace
 
 void ModelManager::drawScene() {
@@ -164,9 +122,9 @@ void ModelManager::drawBackground() {
     // The moon shrinks about its centre (0, 9) as the car loses health.
     const float m = player ? 1 - player->health / player->maxHealth : 0;
     if (!fast()) {
-        drawFullQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
-        drawFullQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
-        drawFullQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
+        drawPlainQuad(textures[TexBackground], -4, 24, 12, -2, -depth);
+        drawPlainQuad(textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
+        drawPlainQuad(textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
         drawMountains(MountainFaces::All);
     } else {
         drawBackLayersFast(depth, m);
@@ -266,7 +224,7 @@ void drawBullet(const Bullet& b, float dz) {
     glRotatef(b.angle, 0, 0, 1);
     glTranslatef(-b.x, -b.y, -z);
     quadState().popFollows = true;
-    drawFullQuad(currentFrameTexture(b.animation), b.x + o.x, b.x + o.x + b.width,
+    drawPlainQuad(currentFrameTexture(b.animation), b.x + o.x, b.x + o.x + b.width,
                  b.y + o.y + b.height, b.y + o.y, z + o.z);
     quadState().popFollows = false;
     glPopMatrix();
@@ -297,7 +255,7 @@ void ModelManager::drawExplosions() {
     for (size_t i = 0; i < explosions.size(); ++i) {
         const Explosion& e = explosions[i];
         const Vec3 o = currentFrameOffset(e.animation);
-        drawFullQuad(currentFrameTexture(e.animation), e.x + o.x, e.x + o.x + e.size,
+        drawPlainQuad(currentFrameTexture(e.animation), e.x + o.x, e.x + o.x + e.size,
                      e.y + o.y + e.size, e.y + o.y, e.z + depthOffset(i) + o.z);
     }
 }
@@ -334,80 +292,4 @@ void ModelManager::drawOverlay(int index) {
     }
     drawQuad(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha);
     glPopMatrix();
-}
-
-// The caching paths' back layers: put back from the copy of a still view, or
-// drawn and offered to the copy.
-void ModelManager::drawBackLayersFast(float depth, float m) {
-    const unsigned int backdrop = textures[TexBackground];
-    const unsigned int sky = textures[TexNightSky];
-    const unsigned int moon = textures[TexMoon];
-    ViewKey key = ViewKey::current();
-    for (unsigned int t : {backdrop, sky, moon}) key.add(t);
-    key.add(depth);
-    key.add(m);
-    const auto drawDepth = [&] {
-        emitQuad(-4, 24, 12, -2, 0, 1, 1, 0, -depth);
-        emitQuad(-4, 24, 12, 5, 0, 1, 1, 0, 0.05f - depth);
-        emitQuad(m - 1, 1 - m, 10 - m, 8 + m, 0, 1, 1, 0, 0.1f - depth);
-    };
-    const bool cache = drawTechniques().backLayerCache;
-    BackLayerCache& kept = backLayerCache();
-    // What is kept or put back must be whole, the covered rows included.
-    const bool whole = cache && (kept.holds(key) || kept.wouldKeep(key));
-    if (whole) groundCover().pause();
-    if (cache && kept.restore(key, drawDepth)) {
-        groundCover().resume();
-        drawMountains(MountainFaces::All);
-        return;
-    }
-
-    // Mountain faces in front of every back layer go first, so the layers'
-    // depth test skips the pixels behind them. Only while world depth is
-    // view depth (no turn of the camera out of the screen's plane).
-    float mv[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
-    const bool nearFirst =
-        !whole && drawTechniques().mountainsFirst && mv[2] == 0 && mv[6] == 0 && mv[10] > 0;
-    if (nearFirst) drawMountains(MountainFaces::Near);
-
-    // The backdrop is opaque: blending would give its own texels. As the
-    // first thing after the clear its depth test could only pass.
-    const bool opaque = drawTechniques().opaqueBackdrop && textureOpaque(backdrop);
-    const bool always = opaque && !nearFirst && passesClearedDepth(-4, 24, -2, 12, -depth);
-    if (opaque) glDisable(GL_BLEND);
-    if (always) glDepthFunc(GL_ALWAYS);
-    drawFullQuad(backdrop, -4, 24, 12, -2, -depth);
-    if (always) glDepthFunc(GL_LESS);
-    if (opaque) glEnable(GL_BLEND);
-    drawFullQuad(sky, -4, 24, 12, 5, 0.05f - depth);
-    drawFullQuad(moon, m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
-    if (cache) kept.offer(key);
-    if (whole) groundCover().resume();
-    drawMountains(nearFirst ? MountainFaces::Far : MountainFaces::All);
-}
-
-// On a caching path: the window rows the opaque ground will cover, scissored
-// off until the ground is drawn. Only when everything drawn before the
-// ground lies behind it, so its opaque texels replace whatever is there.
-void ModelManager::coverGroundHiddenRows() {
-    GroundCover& cover = groundCover();
-    cover.hiddenRows = 0;
-    if (!drawTechniques().groundHiddenRows) return;
-    constexpr float kBehind = 0.9f;  // the ground lies at depth 1
-    for (const Particle& p : particles)
-        if (!(p.z < kBehind)) return;
-    for (const Rabbit& r : rabbits)
-        if (!(r.z < kBehind)) return;
-    for (const AirEnemy& e : enemies)
-        if (!(e.z + std::fabs(e.radius) < kBehind)) return;
-    for (const auto* list : {&playerBullets, &enemyBullets})
-        for (const Bullet& b : *list)
-            if (!(b.z < kBehind)) return;
-    if (player && !(std::fabs(player->z) * 2 + std::fabs(player->turretZ) < kBehind)) return;
-    const float scroll = static_cast<float>(-distance);
-    cover.measure(textures[TexGround], {currentMountainsPos.x + scroll, currentMountainsPos.y, 0},
-                  {nextMountainsPos.x + scroll, nextMountainsPos.y, 0},
-                  static_cast<float>(mountainLength));
-    cover.begin();
 }
