@@ -2,7 +2,8 @@
 // Frames drawn with the game's real pictures. First, per state, the plain
 // drawing against the caching path (and each of its techniques left out, and
 // the two T wraps), interleaved in one process: processor time per frame of
-// the whole process (llvmpipe's threads included) and the ratio. Then one
+// the whole process (llvmpipe's threads included) and the ratio, beside the
+// wall time and the main thread's share. Then one
 // frame of a busy scene (3 balloons, 10 rabbits, 20 bullets, 1,000
 // particles, 10 explosions) through Google Benchmark, reporting the median of
 // the repetitions. Needs an X display (run under Xvfb).
@@ -13,6 +14,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -93,11 +96,13 @@ void drawOneFrame(benchmark::State& state) {
     }
 }
 
-double processCpuMs() {
+double clockMs(clockid_t clock) {
     timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    clock_gettime(clock, &t);
     return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_nsec) / 1e6;
 }
+
+double processCpuMs() { return clockMs(CLOCK_PROCESS_CPUTIME_ID); }
 
 // One state of the game, posed once; `advance` moves what changes from frame
 // to frame (the menu hue, the shaking view) by the frame number.
@@ -113,6 +118,8 @@ struct Variant {
     DrawPath path;
     std::function<void()> setUp;
     double cpuMs = 0;
+    double wallMs = 0;
+    double mainMs = 0;
     int frames = 0;
 };
 
@@ -158,7 +165,10 @@ void compareStates() {
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)), drawPathName(best));
     std::vector<Scene> scenes = makeScenes();
     const DrawTechniques all;
+    // BENCH_STATE=<part of a state's name> measures that state alone (for a profiler).
+    const char* only = std::getenv("BENCH_STATE");
     for (Scene& scene : scenes) {
+        if (only && !std::strstr(scene.name, only)) continue;
         ModelManager& w = *scene.world;
         std::vector<Variant> variants = {
             {"plain", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP_TO_EDGE); }},
@@ -194,6 +204,8 @@ void compareStates() {
                 for (int i = 0; i < kBlock + (round == 0 ? 2 : 0); ++i) {
                     scene.advance(w, frame++);
                     const double start = processCpuMs();
+                    const double startWall = clockMs(CLOCK_MONOTONIC);
+                    const double startMain = clockMs(CLOCK_THREAD_CPUTIME_ID);
                     glEnable(GL_DEPTH_TEST);
                     glClearColor(0, 0, 0, 0);
                     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -205,6 +217,8 @@ void compareStates() {
                     // The first round's first frames only warm the caches up.
                     if (round > 0 || i >= 2) {
                         v.cpuMs += processCpuMs() - start;
+                        v.wallMs += clockMs(CLOCK_MONOTONIC) - startWall;
+                        v.mainMs += clockMs(CLOCK_THREAD_CPUTIME_ID) - startMain;
                         ++v.frames;
                     }
                 }
@@ -217,7 +231,8 @@ void compareStates() {
                     variants[0].frames);
         for (const Variant& v : variants) {
             const double ms = v.cpuMs / v.frames;
-            std::printf("  %-36s %7.2f ms  %5.2f\n", v.name.c_str(), ms, ms / plain);
+            std::printf("  %-36s %7.2f ms  %5.2f   wall %6.2f ms  main thread %6.2f ms\n",
+                        v.name.c_str(), ms, ms / plain, v.wallMs / v.frames, v.mainMs / v.frames);
         }
     }
     forceDrawPath(DrawPath::Plain);
