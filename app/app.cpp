@@ -38,7 +38,7 @@ void idle() {
     modelManager->updateFrame();
     handOverSound(*modelManager);
     display();
-    trimFreedMemory();
+    memoryTrim().frameDone();
 }
 
 int runGame(int argc, char** argv) {
@@ -53,6 +53,7 @@ int runGame(int argc, char** argv) {
     glutSetWindowTitle("Krellwick");
 
     modelManager = new ModelManager();
+    modelManager->clock = trimmingInSleep(modelManager->clock, memoryTrim());
     std::printf("Drawing path: %s\n", drawPathName(chooseDrawPath()));
 
     glMatrixMode(GL_MODELVIEW);

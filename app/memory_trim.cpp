@@ -1,16 +1,41 @@
 // SPDX-License-Identifier: MIT
-// Hands the memory the allocator keeps after frees back to the system, now and then.
+// Hands the memory the allocator keeps after frees back to the system, in the frame cap's sleep.
 #include "app/memory_trim.h"
 
 #include <malloc.h>
 
+#include <utility>
+
 namespace {
-constexpr int kFramesBetweenTrims = 600;
-int framesSinceTrim = 0;
+constexpr int kFramesBetweenTrims = 120;
+constexpr int kLongestWait = 600;
 }  // namespace
 
-void trimFreedMemory() {
-    if (++framesSinceTrim < kFramesBetweenTrims) return;
-    framesSinceTrim = 0;
+MemoryTrim& memoryTrim() {
+    static MemoryTrim trim;
+    return trim;
+}
+
+void MemoryTrim::trimNow() {
     malloc_trim(0);
+    framesSinceTrim = 0;
+}
+
+void MemoryTrim::frameDone() {
+    if (++framesSinceTrim >= kLongestWait) trimNow();
+}
+
+void MemoryTrim::sleep(const GameClock& clock, int ms) {
+    if (framesSinceTrim >= kFramesBetweenTrims) {
+        const long start = clock.nowMs();
+        trimNow();
+        ms -= static_cast<int>(clock.nowMs() - start);
+    }
+    if (ms > 0) clock.sleepMs(ms);
+}
+
+GameClock trimmingInSleep(GameClock clock, MemoryTrim& trim) {
+    GameClock trimming = clock;
+    trimming.sleepMs = [clock = std::move(clock), &trim](int ms) { trim.sleep(clock, ms); };
+    return trimming;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/memory_trim.h"
 #include "geometry/random.h"
 #include "support/test_world.h"
 
@@ -197,4 +198,29 @@ TEST(FrameDriverSegments, TheFirstTenMountainSegmentsAreAllDifferent) {
             EXPECT_NE(segments[a], segments[b]) << "segments " << a + 1 << " and " << b + 1;
         }
     }
+}
+
+TEST(MemoryTrim, TrimsInTheCapsSleepEveryHundredTwentyFrames) {
+    long now = 0;
+    std::vector<int> sleeps;
+    // Every clock reading is 2 ms later, so a trim takes 2 ms.
+    const GameClock clock{[&] { return now += 2; }, [&](int ms) { sleeps.push_back(ms); }};
+    MemoryTrim trim;
+    const GameClock trimming = trimmingInSleep(clock, trim);
+    for (int i = 0; i < 119; ++i) trim.frameDone();
+    trimming.sleepMs(5);  // not due: the whole sleep
+    trim.frameDone();
+    trimming.sleepMs(5);  // due: the trim's 2 ms come off the sleep
+    trimming.sleepMs(5);
+    EXPECT_EQ(sleeps, (std::vector<int>{5, 3, 5}));
+    EXPECT_EQ(trim.framesSinceTrim, 0);
+
+    for (int i = 0; i < 120; ++i) trim.frameDone();
+    trimming.sleepMs(2);  // a trim as long as the sleep leaves none
+    EXPECT_EQ(sleeps.size(), 3u);
+    // Never sleeping, the frames trim themselves every 600.
+    for (int i = 0; i < 599; ++i) trim.frameDone();
+    EXPECT_EQ(trim.framesSinceTrim, 599);
+    trim.frameDone();
+    EXPECT_EQ(trim.framesSinceTrim, 0);
 }
