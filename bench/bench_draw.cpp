@@ -183,6 +183,8 @@ void compareStates() {
              [&] { drawTechniques() = all; drawTechniques().meshesWithoutBlend = false; }},
             {"  without overlay depth-test skip", best,
              [&] { drawTechniques() = all; drawTechniques().overlayWithoutDepthTest = false; }},
+            {"  without overlay's empty blocks", best,
+             [&] { drawTechniques() = all; drawTechniques().overlayBlocks = false; }},
             {"  without overlay cache", best,
              [&] { drawTechniques() = all; drawTechniques().overlayCache = false; }},
             {"  without ground-hidden rows", best,

@@ -40,5 +40,6 @@ struct DrawTechniques {
     bool groundHiddenRows = true;
     bool mountainsFirst = true;
     bool textureKeptBeforePop = true;
+    bool overlayBlocks = true;
 };
 DrawTechniques& drawTechniques();

@@ -12,6 +12,8 @@
 
 namespace {
 constexpr GLenum kFlipY = 0x8BBB;  // GL_FRAMEBUFFER_FLIP_Y_MESA
+// Squares of 16 pixels: smaller ones leave out little more of the picture.
+constexpr int kBlock = 16;
 }
 
 OverlayCache& overlayCache() {
@@ -55,6 +57,7 @@ void OverlayCache::reset() {
     framebuffer = texture = 0;
     width = height = 0;
     valid = false;
+    shown.clear();
     kept = last = ViewKey{};
     hits = 0;
 }
@@ -93,12 +96,62 @@ bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawWhi
         glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
         kept = key;
         valid = true;
+        findShownBlocks();
     }
     const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
     glDisable(GL_DEPTH_TEST);
     quadState().env(GL_MODULATE);
-    drawTexelForPixel(texture, 1, 1, true);
+    if (drawTechniques().overlayBlocks) drawShownBlocks();
+    else drawTexelForPixel(texture, 1, 1, true);
     if (depthTest) glEnable(GL_DEPTH_TEST);
     ++hits;
     return true;
+}
+
+void OverlayCache::findShownBlocks() {
+    std::vector<unsigned char> alpha(static_cast<size_t>(width) * static_cast<size_t>(height));
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    quadState().forget();
+    shown = blocksShowingAlpha(alpha, width, height, kBlock);
+}
+
+// The kept texels of the shown blocks, texel for pixel, as drawTexelForPixel
+// draws them upside down: texture row r lies on window row height - 1 - r.
+// Every pixel centre lies half a texel inside its texel, so nearest
+// filtering picks the same texel from these quads as from one over the
+// window; the quads share only edges, so no pixel is blended twice.
+void OverlayCache::drawShownBlocks() const {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    const float w = static_cast<float>(width), h = static_cast<float>(height);
+    glBegin(GL_QUADS);
+    for (const TexelBox& b : shown) {
+        const float s0 = static_cast<float>(b.x0) / w, s1 = static_cast<float>(b.x1) / w;
+        const float t0 = static_cast<float>(b.y0) / h, t1 = static_cast<float>(b.y1) / h;
+        const float left = 2 * s0 - 1, right = 2 * s1 - 1;
+        const float bottom = 1 - 2 * t1, top = 1 - 2 * t0;
+        glTexCoord2f(s0, t1);
+        glVertex2f(left, bottom);
+        glTexCoord2f(s1, t1);
+        glVertex2f(right, bottom);
+        glTexCoord2f(s1, t0);
+        glVertex2f(right, top);
+        glTexCoord2f(s0, t0);
+        glVertex2f(left, top);
+    }
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    quadState().forget();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 }
