@@ -176,9 +176,7 @@ void FrameStore::restore(const std::function<void()>& drawDepth) {
     if (blend) glEnable(GL_BLEND);
 }
 
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown) {
-    const float tBottom = upsideDown ? tMax : 0;
-    const float tTop = upsideDown ? 0 : tMax;
+void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuads) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -187,14 +185,7 @@ void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upside
     glLoadIdentity();
     glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, tBottom);
-    glVertex2f(-1, -1);
-    glTexCoord2f(sMax, tBottom);
-    glVertex2f(1, -1);
-    glTexCoord2f(sMax, tTop);
-    glVertex2f(1, 1);
-    glTexCoord2f(0, tTop);
-    glVertex2f(-1, 1);
+    emitQuads();
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
     quadState().forget();
@@ -202,4 +193,19 @@ void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upside
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
+}
+
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown) {
+    const float tBottom = upsideDown ? tMax : 0;
+    const float tTop = upsideDown ? 0 : tMax;
+    drawWindowQuads(texture, [&] {
+        glTexCoord2f(0, tBottom);
+        glVertex2f(-1, -1);
+        glTexCoord2f(sMax, tBottom);
+        glVertex2f(1, -1);
+        glTexCoord2f(sMax, tTop);
+        glVertex2f(1, 1);
+        glTexCoord2f(0, tTop);
+        glVertex2f(-1, 1);
+    });
 }

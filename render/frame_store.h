@@ -36,3 +36,6 @@ unsigned int windowDepthFormat();
 // tMax part; rows in reverse when `upsideDown`), with the current colour,
 // environment and blending.
 void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown = false);
+// Binds `texture` and runs `emitQuads` between glBegin(GL_QUADS) and glEnd
+// with both matrices at identity, so vertices are in window units of -1..1.
+void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuads);

@@ -124,34 +124,21 @@ void OverlayCache::findShownBlocks() {
 // filtering picks the same texel from these quads as from one over the
 // window; the quads share only edges, so no pixel is blended twice.
 void OverlayCache::drawShownBlocks() const {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, texture);
     const float w = static_cast<float>(width), h = static_cast<float>(height);
-    glBegin(GL_QUADS);
-    for (const TexelBox& b : shown) {
-        const float s0 = static_cast<float>(b.x0) / w, s1 = static_cast<float>(b.x1) / w;
-        const float t0 = static_cast<float>(b.y0) / h, t1 = static_cast<float>(b.y1) / h;
-        const float left = 2 * s0 - 1, right = 2 * s1 - 1;
-        const float bottom = 1 - 2 * t1, top = 1 - 2 * t0;
-        glTexCoord2f(s0, t1);
-        glVertex2f(left, bottom);
-        glTexCoord2f(s1, t1);
-        glVertex2f(right, bottom);
-        glTexCoord2f(s1, t0);
-        glVertex2f(right, top);
-        glTexCoord2f(s0, t0);
-        glVertex2f(left, top);
-    }
-    glEnd();
-    glBindTexture(GL_TEXTURE_2D, 0);
-    quadState().forget();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    drawWindowQuads(texture, [&] {
+        for (const TexelBox& b : shown) {
+            const float s0 = static_cast<float>(b.x0) / w, s1 = static_cast<float>(b.x1) / w;
+            const float t0 = static_cast<float>(b.y0) / h, t1 = static_cast<float>(b.y1) / h;
+            const float left = 2 * s0 - 1, right = 2 * s1 - 1;
+            const float bottom = 1 - 2 * t1, top = 1 - 2 * t0;
+            glTexCoord2f(s0, t1);
+            glVertex2f(left, bottom);
+            glTexCoord2f(s1, t1);
+            glVertex2f(right, bottom);
+            glTexCoord2f(s1, t0);
+            glVertex2f(right, top);
+            glTexCoord2f(s0, t0);
+            glVertex2f(left, top);
+        }
+    });
 }
