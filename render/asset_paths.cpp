@@ -22,8 +22,12 @@ std::string directoryOf(const std::string& path) {
     return path.substr(0, cut);
 }
 
+std::string assetFile(const std::string& subdirectory, const std::string& file) {
+    return executableDirectory() + "/" + subdirectory + "/" + file;
+}
+
 std::string assetPath(const std::string& subdirectory, const std::string& file) {
-    const std::string path = executableDirectory() + "/" + subdirectory + "/" + file;
+    const std::string path = assetFile(subdirectory, file);
     std::printf("Loading %s\n", path.c_str());
     return path;
 }

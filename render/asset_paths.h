@@ -9,7 +9,9 @@ std::string executableDirectory();
 // when it has no separator.
 std::string directoryOf(const std::string& path);
 
-// executable dir + '/' + subdirectory + '/' + file; echoes "Loading <path>".
+// executable dir + '/' + subdirectory + '/' + file.
+std::string assetFile(const std::string& subdirectory, const std::string& file);
+// The same, echoing "Loading <path>".
 std::string assetPath(const std::string& subdirectory, const std::string& file);
 std::string modelPath(const std::string& file);
 std::string texturePath(const std::string& file);

@@ -4,16 +4,19 @@
 #include <SOIL/SOIL.h>
 
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "render/asset_paths.h"
+#include "render/picture_prefetch.h"
 #include "render/png_picture.h"
 #include "world/model_manager.h"
 
-unsigned int loadTextureWithSoil(const std::string& path, std::string& problem) {
-    // The image library's own decoder is an old one that loops forever on a
-    // damaged deflate stream; libpng decodes, the library makes the texture.
-    Picture picture;
-    if (!readPng(path, picture, problem)) return 0;
+namespace {
+// The image library's own decoder is an old one that loops forever on a
+// damaged deflate stream; libpng decodes, the library makes the texture.
+unsigned int textureOf(const Picture& picture, std::string& problem) {
     const unsigned int name =
         SOIL_create_OGL_texture(picture.pixels.get(), picture.width, picture.height,
                                 picture.channels, SOIL_CREATE_NEW_ID, SOIL_FLAG_INVERT_Y);
@@ -35,10 +38,37 @@ unsigned int loadTextureWithSoil(const std::string& path, std::string& problem) 
     return name;
 }
 
+bool isGameLoader(const TextureLoader& loader) {
+    using Function = unsigned int (*)(const std::string&, std::string&);
+    const Function* function = loader.target<Function>();
+    return function && *function == &loadTextureWithSoil;
+}
+}  // namespace
+
+unsigned int loadTextureWithSoil(const std::string& path, std::string& problem) {
+    Picture picture;
+    if (!readPng(path, picture, problem)) return 0;
+    return textureOf(picture, problem);
+}
+
 void ModelManager::loadTextures(const TextureLoader& loader) {
-    for (const TextureFile& entry : kTextureLoadOrder) {
-        loadTexture(entry.index, texturePath(entry.file), loader);
+    if (!isGameLoader(loader)) {
+        for (const TextureFile& entry : kTextureLoadOrder)
+            loadTexture(entry.index, texturePath(entry.file), loader);
+        return;
     }
+    // The game's own loader: the pictures decoded ahead on a thread.
+    std::vector<std::string> paths;
+    for (const TextureFile& entry : kTextureLoadOrder)
+        paths.push_back(assetFile("textures", entry.file));
+    PicturePrefetch prefetch(std::move(paths));
+    const TextureLoader fromPrefetch = [&prefetch](const std::string& path, std::string& problem) {
+        Picture picture;
+        if (!prefetch.take(path, picture, problem)) return 0u;
+        return textureOf(picture, problem);
+    };
+    for (const TextureFile& entry : kTextureLoadOrder)
+        loadTexture(entry.index, texturePath(entry.file), fromPrefetch);
 }
 
 void ModelManager::loadTexture(int index, std::string path, const TextureLoader& loader) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "render/picture_prefetch.h"
 #include "render/png_picture.h"
 #include "support/test_files.h"
 
@@ -134,4 +135,27 @@ TEST(PngPicture, OnlyRegularFilesAreOpened) {
         EXPECT_FALSE(readPng(path, picture, problem)) << path;
         EXPECT_EQ(problem, reason) << path;
     }
+}
+
+TEST(PicturePrefetch, HandsOverInOrderAndDecodesAnyOtherPathItself) {
+    const TempFile wide(png(2, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, {Bytes(8, 200)}));
+    const TempFile grey(png(1, 8, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, {Bytes(1, 9)}));
+    const std::string missing = wide.path + ".missing";
+    Picture expected;
+    std::string why;
+    ASSERT_FALSE(readPng(missing, expected, why));
+
+    PicturePrefetch prefetch({wide.path, missing, grey.path, grey.path});
+    Picture picture;
+    std::string problem;
+    ASSERT_TRUE(prefetch.take(wide.path, picture, problem));
+    EXPECT_EQ(picture.width, 2);
+    EXPECT_EQ(picture.channels, 4);
+    EXPECT_EQ(picture.pixels[7], 200);
+    // Out of order: decoded on the spot; the list waits where it was.
+    ASSERT_TRUE(prefetch.take(grey.path, picture, problem));
+    EXPECT_EQ(picture.pixels[0], 9);
+    EXPECT_FALSE(prefetch.take(missing, picture, problem));
+    EXPECT_EQ(problem, why);
+    // The last picture is never taken: the prefetch still ends cleanly.
 }
