@@ -2,8 +2,18 @@
 // Finding the blocks of a picture that are not wholly transparent.
 #include "render/alpha_blocks.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cstddef>
+
+std::vector<unsigned char> boundTextureAlpha(int width, int height) {
+    std::vector<unsigned char> alpha(static_cast<std::size_t>(width) *
+                                     static_cast<std::size_t>(height));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+    return alpha;
+}
 
 std::vector<TexelBox> blocksShowingAlpha(const std::vector<unsigned char>& alpha, int width,
                                          int height, int block) {

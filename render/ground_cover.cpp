@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "render/alpha_blocks.h"
 #include "render/quad_state.h"
 
 namespace {
@@ -83,9 +84,7 @@ float opaqueBottom(unsigned int texture) {
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
         glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
         if (width > 0 && height > 0 && (minFilter == GL_LINEAR || minFilter == GL_NEAREST)) {
-            std::vector<unsigned char> alpha(static_cast<size_t>(width) * height);
-            glPixelStorei(GL_PACK_ALIGNMENT, 1);
-            glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+            const std::vector<unsigned char> alpha = boundTextureAlpha(width, height);
             int rows = 0;  // fully opaque rows from t = 0
             while (rows < height &&
                    std::all_of(alpha.begin() + static_cast<long>(rows) * width,

@@ -109,10 +109,8 @@ bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawWhi
 }
 
 void OverlayCache::findShownBlocks() {
-    std::vector<unsigned char> alpha(static_cast<size_t>(width) * static_cast<size_t>(height));
     glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+    const std::vector<unsigned char> alpha = boundTextureAlpha(width, height);
     glBindTexture(GL_TEXTURE_2D, 0);
     quadState().forget();
     shown = blocksShowingAlpha(alpha, width, height, kBlock);
