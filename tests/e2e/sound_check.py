@@ -96,9 +96,13 @@ def main():
         mine = [t for t in onsets if shot <= t < shot + 0.8]
         loudest = max(level[at(shot):at(shot + 0.8)])
         latency = f"{(mine[0] - shot) * 1000:.0f} ms" if mine else "none"
+        # A sound still ringing over the threshold when the key came (a blast
+        # overhead, say) leaves the shot no rise to find: loud is all we can ask.
+        masked = not mine and level[max(0, at(shot) - 1)] >= threshold <= loudest
         print(f"shot {i + 1}: burst {latency} after the key, {loudest:.1f} dBFS,"
-              f" {loudest - quiet_mean:.1f} dB above the quiet stretch")
-        if len(mine) != 1:
+              f" {loudest - quiet_mean:.1f} dB above the quiet stretch"
+              + (" (over a sound still ringing)" if masked else ""))
+        if len(mine) != 1 and not masked:
             failures.append(f"shot {i + 1} has {len(mine)} bursts")
         elif loudest - quiet_mean < 15:
             failures.append(f"shot {i + 1} is only {loudest - quiet_mean:.1f} dB above the quiet")
