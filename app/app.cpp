@@ -12,6 +12,9 @@
 #include "app/readout.h"
 #include "app/sound_link.h"
 #include "geometry/random.h"
+#include "platform/console.h"
+#include "platform/fine_sleep.h"
+#include "platform/toolkit_environment.h"
 #include "render/draw_path.h"
 #include "world/model_manager.h"
 
@@ -42,6 +45,9 @@ void idle() {
 }
 
 int runGame(int argc, char** argv) {
+    prepareConsole();
+    holdFineTimerResolution();
+    prepareToolkitEnvironment();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);

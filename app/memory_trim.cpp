@@ -2,9 +2,9 @@
 // Hands the memory the allocator keeps after frees back to the system, in the frame cap's sleep.
 #include "app/memory_trim.h"
 
-#include <malloc.h>
-
 #include <utility>
+
+#include "platform/memory_release.h"
 
 namespace {
 constexpr int kFramesBetweenTrims = 120;
@@ -17,7 +17,7 @@ MemoryTrim& memoryTrim() {
 }
 
 void MemoryTrim::trimNow() {
-    malloc_trim(0);
+    releaseFreedMemory();
     framesSinceTrim = 0;
 }
 

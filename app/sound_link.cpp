@@ -7,6 +7,7 @@
 #include <future>
 
 #include "audio/sound_system.h"
+#include "platform/executable_path.h"
 #include "render/asset_paths.h"
 #include "world/model_manager.h"
 
@@ -38,7 +39,7 @@ SoundFrame frameOf(const ModelManager& world) {
 void handOverSound(ModelManager& world) {
     static int calls = 0;
     if (++calls == 2) {
-        const std::string directory = executableDirectory() + "/sounds";
+        const std::string directory = executableDirectory() + pathSeparator() + "sounds";
         starting = std::async(std::launch::async, [directory] { sound.start(directory); });
     }
     if (!started && starting.valid() &&

@@ -11,6 +11,7 @@
 
 #include "audio/cue_sounds.h"
 #include "audio/sound_loading.h"
+#include "platform/executable_path.h"
 
 namespace {
 constexpr float kAmbienceGain = 0.5f;
@@ -80,7 +81,7 @@ bool SoundSystem::start(const std::string& directory, bool acceptSilentDevice) {
     alListenerf(AL_GAIN, kMasterGain);
     buffers_.assign(SoundFileCount, 0);
     for (int f = 0; f < SoundFileCount; ++f) {
-        const std::string path = directory + "/" + soundFileName(static_cast<SoundFile>(f));
+        const std::string path = directory + pathSeparator() + soundFileName(static_cast<SoundFile>(f));
         buffers_[static_cast<std::size_t>(f)] = makeBuffer(path);
         if (buffers_[static_cast<std::size_t>(f)] == 0) {
             std::printf("ERROR: Could not load sound %s\n", path.c_str());

@@ -9,13 +9,16 @@
 #include <memory>
 
 #include "geometry/number_text.h"
-#include "geometry/regular_file.h"
+#include "platform/asset_file.h"
 
 namespace {
 
 // A bigger grid is no mountain profile; refusing it keeps a broken file from
 // exhausting memory.
 constexpr std::int64_t kMaxValues = 1 << 24;
+// A file that long cannot hold a grid the game would take (a value and its
+// comma seldom need more than eight bytes), so it is refused unread.
+constexpr std::int64_t kLargestFile = kMaxValues * 8;
 // Relative heights beyond this would make mountains far above the sky, and
 // larger ones overflow the heights and their normals (the mountains vanish).
 constexpr double kLargestValue = 1e6;
@@ -43,13 +46,16 @@ std::vector<double> valuesOfLine(const std::string& line) {
 }
 
 // The lines of the file: a last line without a line feed counts, nothing
-// after the last line feed does. Empty when the file cannot be read.
-std::vector<std::string> linesOf(const std::string& path) {
+// after the last line feed does. Empty when the file cannot be read; `tooLong`
+// says when it was left unread for its size.
+std::vector<std::string> linesOf(const std::string& path, bool& tooLong) {
     std::string problem;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openRegularFile(path, problem),
+    std::int64_t size = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openAssetFile(path, problem, &size),
                                                          std::fclose);
     std::vector<std::string> lines;
-    if (!file) return lines;
+    tooLong = file && size > kLargestFile;
+    if (!file || tooLong) return lines;
     std::string line;
     char buffer[4096];
     size_t n = 0;
@@ -78,7 +84,12 @@ void reportFlat(const char* problem, const std::string& path) {
 // uneven file never reaches outside `values`.
 HeightKernel::HeightKernel(const std::string& path) {
     std::vector<std::vector<double>> lines;
-    for (const std::string& line : linesOf(path)) lines.push_back(valuesOfLine(line));
+    bool tooLong = false;
+    for (const std::string& line : linesOf(path, tooLong)) lines.push_back(valuesOfLine(line));
+    if (tooLong) {
+        reportFlat("too large", path);
+        return;
+    }
 
     if (lines.empty() || lines[0].empty()) {
         reportFlat("missing or empty", path);

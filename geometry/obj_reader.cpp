@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "geometry/number_text.h"
-#include "geometry/regular_file.h"
 #include "geometry/tri_mesh.h"
+#include "platform/asset_file.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ bool vertexPosition(const char* text, float& x, float& y, float& z) {
 // not a number is skipped with a message.
 bool TriMesh::load(const std::string& path) {
     std::string problem;
-    std::FILE* file = openRegularFile(path, problem);
+    std::FILE* file = openAssetFile(path, problem);
     if (!file) return false;
 
     const long firstVertex = static_cast<long>(vertices.size());

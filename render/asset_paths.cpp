@@ -2,18 +2,14 @@
 // Finding the asset folders beside the executable.
 #include "render/asset_paths.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <vector>
+
+#include "platform/executable_path.h"
 
 std::string executableDirectory() {
-    // Asked afresh each time; the kernel gives the real path even when the
-    // game was started through a symlink or a relative path.
-    std::vector<char> buffer(4096);
-    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (n <= 0) return ".";
-    return directoryOf(std::string(buffer.data(), static_cast<std::size_t>(n)));
+    const std::string path = executablePath();
+    if (path.empty()) return ".";
+    return directoryOf(path);
 }
 
 std::string directoryOf(const std::string& path) {
@@ -23,7 +19,8 @@ std::string directoryOf(const std::string& path) {
 }
 
 std::string assetFile(const std::string& subdirectory, const std::string& file) {
-    return executableDirectory() + "/" + subdirectory + "/" + file;
+    const char separator = pathSeparator();
+    return executableDirectory() + separator + subdirectory + separator + file;
 }
 
 std::string assetPath(const std::string& subdirectory, const std::string& file) {

@@ -2,15 +2,13 @@
 // Run-time lookup of the framebuffer entry points.
 #include "render/gl_entry_points.h"
 
-#include <GL/glx.h>
+#include "platform/gl_proc_address.h"
 
 namespace {
 template <typename Proc>
 void lookUp(Proc& proc, const char* name, const char* fallback = nullptr) {
-    proc = reinterpret_cast<Proc>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
-    if (!proc && fallback)
-        proc = reinterpret_cast<Proc>(
-            glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(fallback)));
+    proc = reinterpret_cast<Proc>(glProcAddress(name));
+    if (!proc && fallback) proc = reinterpret_cast<Proc>(glProcAddress(fallback));
 }
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "geometry/regular_file.h"
+#include "platform/asset_file.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ struct FileCloser {
 }  // namespace
 
 bool readPng(const std::string& path, Picture& picture, std::string& problem) {
-    std::unique_ptr<std::FILE, FileCloser> file(openRegularFile(path, problem));
+    std::unique_ptr<std::FILE, FileCloser> file(openAssetFile(path, problem));
     if (!file) return false;
 
     png_image image;

@@ -3,7 +3,8 @@
 #include "world/game_clock.h"
 
 #include <chrono>
-#include <thread>
+
+#include "platform/fine_sleep.h"
 
 GameClock GameClock::steady() {
     using namespace std::chrono;
@@ -12,6 +13,6 @@ GameClock GameClock::steady() {
     clock.nowMs = [start] {
         return static_cast<long>(duration_cast<milliseconds>(steady_clock::now() - start).count());
     };
-    clock.sleepMs = [](int ms) { std::this_thread::sleep_for(milliseconds(ms)); };
+    clock.sleepMs = sleepMilliseconds;
     return clock;
 }

@@ -2,40 +2,57 @@
 // Temporary files for the reader tests.
 #include "support/test_files.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <stdexcept>
 
-TempFile::TempFile(const std::string& content) {
-    char name[] = "/tmp/krellwick_test_XXXXXX";
-    int fd = mkstemp(name);
-    if (fd < 0) throw std::runtime_error("cannot create a temporary file");
-    path = name;
-    size_t written = 0;
-    while (written < content.size()) {
-        ssize_t n = write(fd, content.data() + written, content.size() - written);
-        if (n <= 0) break;
-        written += static_cast<size_t>(n);
-    }
-    close(fd);
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "render/asset_paths.h"
+
+namespace {
+// Tests run in parallel processes, so names carry a random part.
+std::string freshName() {
+    static std::mt19937_64 pick(std::random_device{}() ^
+                                static_cast<std::uint64_t>(
+                                    std::chrono::steady_clock::now().time_since_epoch().count()));
+    return tempDirectory() + "/krellwick_test_" + std::to_string(pick());
+}
+}  // namespace
+
+std::string tempDirectory() {
+    std::string dir = std::filesystem::temp_directory_path().string();
+    while (dir.size() > 1 && (dir.back() == '/' || dir.back() == '\\')) dir.pop_back();
+    return dir;
+}
+
+TempFile::TempFile(const std::string& content) : path(freshName()) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot create a temporary file");
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::fclose(file);
 }
 
 TempFile::~TempFile() { std::remove(path.c_str()); }
 
-TempFifo::TempFifo() {
-    TempFile name("");  // a fresh unique name
-    path = name.path + "_fifo";
+#ifdef _WIN32
+// Windows has no FIFO in the file system; its NUL device is no regular file
+// either, and opening it the plain way succeeds.
+TempFifo::TempFifo() : path("NUL") {}
+
+TempFifo::~TempFifo() {}
+#else
+TempFifo::TempFifo() : path(freshName() + "_fifo") {
     if (mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("cannot create a FIFO");
 }
 
 TempFifo::~TempFifo() { std::remove(path.c_str()); }
+#endif
 
 std::string builtModelPath(const std::string& name) {
-    char buffer[4096];
-    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string exe = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
-    return exe.substr(0, exe.find_last_of('/')) + "/models/" + name;
+    return executableDirectory() + "/models/" + name;
 }

@@ -16,7 +16,8 @@ public:
 };
 
 // A FIFO with no writer in the temporary directory: opening it the plain way
-// blocks for ever. Removed again when the object goes.
+// blocks for ever. Removed again when the object goes. (On Windows: the NUL
+// device, which is no regular file either.)
 class TempFifo {
 public:
     TempFifo();
@@ -26,6 +27,9 @@ public:
 
     std::string path;
 };
+
+// The system's folder for temporary files, without a trailing separator.
+std::string tempDirectory();
 
 // A model file as the build copies it: models/<name> beside the test program.
 std::string builtModelPath(const std::string& name);

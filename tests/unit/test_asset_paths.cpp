@@ -2,8 +2,9 @@
 // Tests: asset paths.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <filesystem>
 
+#include "platform/executable_path.h"
 #include "render/asset_paths.h"
 #include "render/texture_table.h"
 
@@ -17,15 +18,17 @@ TEST(AssetPaths, DirectoryIsCutAtTheLastSeparatorOfEitherKind) {
 
 TEST(AssetPaths, PathsSitNextToTheExecutableWhateverTheWorkingDirectory) {
     const std::string here = executableDirectory();
-    ASSERT_EQ(chdir("/"), 0);
+    std::filesystem::current_path("/");
     testing::internal::CaptureStdout();
     const std::string path = texturePath("CAR.png");
     const std::string model = modelPath("sphere.obj");
     const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(path, here + "/textures/CAR.png");
-    EXPECT_EQ(model, here + "/models/sphere.obj");
+    const std::string sep(1, pathSeparator());
+    EXPECT_EQ(path, here + sep + "textures" + sep + "CAR.png");
+    EXPECT_EQ(model, here + sep + "models" + sep + "sphere.obj");
     EXPECT_EQ(out, "Loading " + path + "\nLoading " + model + "\n");
-    EXPECT_EQ(access(path.c_str(), R_OK), 0) << "the build places textures beside the program";
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::u8path(path)))
+        << "the build places textures beside the program";
 }
 
 TEST(TextureTable, FiftyOneLoadsSkippingSixWithFourCars) {

@@ -2,6 +2,7 @@
 // Tests: the kernel reader and resampling.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ TEST(HeightKernel, MissingEmptyOrNonRegularFileGivesFlatGround) {
 
     // A FIFO or a directory counts as missing rather than blocking the start.
     TempFifo fifo;
-    for (const std::string& path : {fifo.path, std::string("/tmp")}) {
+    for (const std::string& path : {fifo.path, tempDirectory()}) {
         testing::internal::CaptureStdout();
         HeightKernel other(path);
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
@@ -111,6 +112,15 @@ TEST(HeightKernel, ValuesNotFiniteOrTooLargeLeaveTheGroundFlat) {
         EXPECT_EQ(r.output.substr(0, r.output.find(':')), std::string("Mountain kernel ") + reason)
             << content;
     }
+    // A file longer than any grid the game takes is refused unread (sparse here).
+    TempFile huge("0,1\n");
+    std::filesystem::resize_file(huge.path, (std::uintmax_t{1} << 27) + 1);
+    testing::internal::CaptureStdout();
+    HeightKernel refused(huge.path);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Mountain kernel too large: " + huge.path + ", the mountains stay flat\n");
+    EXPECT_TRUE(refused.values.empty());
+
     Read tall = read("0,1e6\n-1e6,0\n");
     EXPECT_EQ(tall.values, (Values{0, 1e6f, -1e6f, 0}));
     EXPECT_EQ(tall.output, "");

@@ -41,7 +41,7 @@ using Corners = std::vector<std::vector<int>>;
 TEST(ObjReader, MissingOrNonRegularFileLeavesTheMeshAloneSilently) {
     TempFifo fifo;
     for (const std::string& path : {std::string("/nonexistent/sphere.obj"), fifo.path,
-                                    std::string("/tmp")}) {
+                                    tempDirectory()}) {
         TriMesh mesh;
         testing::internal::CaptureStdout();
         EXPECT_FALSE(mesh.load(path)) << path;

@@ -129,7 +129,7 @@ TEST(PngPicture, OnlyRegularFilesAreOpened) {
     TempFifo fifo;
     for (const auto& [path, reason] :
          {std::pair<std::string, std::string>{"/nonexistent/MOON.png", "No such file or directory"},
-          {fifo.path, "not a regular file"}, {"/tmp", "not a regular file"}}) {
+          {fifo.path, "not a regular file"}, {tempDirectory(), "not a regular file"}}) {
         Picture picture;
         std::string problem;
         EXPECT_FALSE(readPng(path, picture, problem)) << path;
