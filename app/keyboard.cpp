@@ -10,6 +10,7 @@
 
 #include "app/camera.h"
 #include "app/hidden_modes.h"
+#include "app/sound_link.h"
 #include "world/model_manager.h"
 
 SequenceMatcher tintSequence{"GRANITE", 7};
@@ -48,6 +49,9 @@ void feedSequences(unsigned char key) {
 
 void quit() {
     std::fflush(stdout);
+    // exit would wait for the sound's start-up thread, and the process would
+    // outlive the window; nothing of the game is left to save or close.
+    if (soundStarting()) std::_Exit(0);
     std::exit(0);
 }
 

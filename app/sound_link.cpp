@@ -7,6 +7,7 @@
 #include <future>
 
 #include "audio/sound_system.h"
+#include "platform/audio_quiet.h"
 #include "platform/executable_path.h"
 #include "render/asset_paths.h"
 #include "world/model_manager.h"
@@ -21,6 +22,7 @@ constexpr double kAspect = 1.7777777910232544;
 SoundSystem sound;
 std::future<void> starting;
 bool started = false;
+bool quieted = false;
 
 SoundFrame frameOf(const ModelManager& world) {
     SoundFrame f;
@@ -40,13 +42,23 @@ void handOverSound(ModelManager& world) {
     static int calls = 0;
     if (++calls == 2) {
         const std::string directory = executableDirectory() + pathSeparator() + "sounds";
+        // Here on the main thread: the libraries read their settings at the
+        // first audio call, on the start-up thread.
+        quieted = !soundOutputVisible();
+        if (quieted) beginQuietAudioProbe();
         starting = std::async(std::launch::async, [directory] { sound.start(directory); });
     }
     if (!started && starting.valid() &&
         starting.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
         starting.get();
         started = true;
+        if (quieted) endQuietAudioProbe();
     }
     if (started) sound.play(world.cues, frameOf(world));
     world.cues.clear();
+}
+
+bool soundStarting() {
+    return !started && starting.valid() &&
+           starting.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
 }

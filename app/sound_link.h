@@ -10,3 +10,7 @@ class ModelManager;
 // thread of its own, so the first picture never waits for them. Until that
 // is done the cues are dropped; a frame never waits for the audio.
 void handOverSound(ModelManager& world);
+
+// True while the sound is still starting on its thread. Quitting then must
+// not wait for it: a driver or a file may keep it busy for long.
+bool soundStarting();

@@ -51,13 +51,19 @@ std::vector<long> facePositionIndices(const char* text) {
     return indices;
 }
 
+// Models sit near the unit sphere. A face's cross product squared reaches
+// 144 x^4 for coordinates up to x, which passes the float range (3.4e38)
+// a little above 1.2e9: a vertex further out would turn the normals to NaN.
+constexpr float kLargestCoordinate = 1e9f;
+
 // The three numbers of a vertex line ("v x y z"), read as scanf's "%f" does
-// whatever the locale; false when there are fewer or one is not finite.
+// whatever the locale; false when there are fewer or one is not finite or
+// beyond the largest coordinate.
 bool vertexPosition(const char* text, float& x, float& y, float& z) {
     const char* end = text + std::strlen(text);
     for (float* value : {&x, &y, &z}) {
         text = readNumber(text, end, *value);
-        if (!text || !std::isfinite(*value)) return false;
+        if (!text || !(std::fabs(*value) <= kLargestCoordinate)) return false;
     }
     return true;
 }

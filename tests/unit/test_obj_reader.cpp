@@ -114,11 +114,22 @@ TEST(ObjReader, OtherLinesAddNothing) {
         "v x 2 3\n"
         "v 1 2\n"
         "v\n"
-        "v 1 nan 3\nv inf 2 3\nv 1 2 -1e39\n"
+        "v 1 nan 3\nv inf 2 3\nv 1 2 -1e39\nv 1e38 2 3\nv 1 2 -2e9\n"
         "v 4 5 6\nv 7 8 10\n"
         "f 1 2 3\n");
     EXPECT_EQ(l.mesh.vertices.size(), 3u);
     EXPECT_EQ(corners(l.mesh), (Corners{{0, 1, 2}}));
+
+    // Finite but huge coordinates would overflow the normals: dropped, while
+    // the largest kept ones still give unit normals.
+    Loaded far = load("v 0 0 0\nv 1e38 1 1\nv 1e9 0 0\nv 0 1e9 -1e9\nf 1 2 3\n");
+    ASSERT_EQ(far.mesh.vertices.size(), 3u);
+    far.mesh.computeNormals();
+    for (const Vertex& v : far.mesh.vertices) {
+        EXPECT_NEAR(v.nx, 0, 1e-6);
+        EXPECT_NEAR(v.ny, 0.7071068f, 1e-6);
+        EXPECT_NEAR(v.nz, 0.7071068f, 1e-6);
+    }
 }
 
 TEST(ObjReader, LongLinesAreReadIn255CharacterPieces) {
