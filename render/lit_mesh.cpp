@@ -44,10 +44,10 @@ void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool near
         const Triangle& t = triangles[i];
         if (!t.visible) continue;
         if (!all) {
-            const bool near = vertices[t.index0].z > localSplit &&
+            const bool isNear = vertices[t.index0].z > localSplit &&
                               vertices[t.index1].z > localSplit &&
                               vertices[t.index2].z > localSplit;
-            if (near != nearPart) continue;
+            if (isNear != nearPart) continue;
         }
         // Faces past the per-face arrays (stale data) are lit by ambient only.
         Vec3 specular = i < faceSpecular.size() ? faceSpecular[i] : Vec3{};

@@ -118,3 +118,32 @@ file = $1
 CONF
   export ALSOFT_CONF=$E2E_TMP/alsoft.conf
 }
+
+# play_five_shots WAV LOG: with the game just started and recording to WAV,
+# a quiet stretch in the menu, then a game with five shots a second apart,
+# and Esc until it ends. SHOT_SIZES: the WAV's sizes at the quiet stretch's
+# start and end and at each shot, for sound_check.py.
+play_five_shots() {
+  local wav=$1 log=$2
+  size() { stat -c %s "$wav" 2>/dev/null || echo 0; }
+  win=$(wait_for_window)
+  wait_for_line "$log" '^Sound: Wave File Writer' 30
+  sleep 1
+  SHOT_SIZES=("$(size)")
+  sleep 3
+  SHOT_SIZES+=("$(size)")
+  press "$win" space
+  sleep 2.6  # the drive-in
+  # The turret straight up: the shots fly clear of the rabbits on the ground.
+  press "$win" k k
+  sleep 1.5
+  for _ in 1 2 3 4 5; do
+    SHOT_SIZES+=("$(size)")
+    xdotool key space
+    sleep 1
+  done
+  still_running "$log"
+  press "$win" Escape
+  sleep 3
+  quit_with_escape
+}

@@ -13,35 +13,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 start_xvfb 1920x1080
 
 wav=$E2E_TMP/out.wav
-size() { stat -c %s "$wav" 2>/dev/null || echo 0; }
-
 record_sound "$wav"
 log=$E2E_TMP/game.log
 start_game "$game" "$log"
-win=$(wait_for_window)
-wait_for_line "$log" '^Sound: Wave File Writer$' 10
-sleep 1
-quiet_start=$(size)
-sleep 3
-quiet_end=$(size)
-
-press "$win" space
-sleep 2.6  # the drive-in
-# The turret straight up: the shots fly clear of the rabbits on the ground.
-press "$win" k k
-sleep 1.5
-presses=()
-for _ in 1 2 3 4 5; do
-  presses+=("$(size)")
-  xdotool key space
-  sleep 1
-done
-still_running "$log"
-press "$win" Escape
-sleep 3
-quit_with_escape
+play_five_shots "$wav" "$log"
 grep -q ERROR "$log" && fail "an error line: $(grep ERROR "$log")"
-python3 "$here/sound_check.py" "$wav" "$quiet_start" "$quiet_end" "${presses[@]}" ||
+python3 "$here/sound_check.py" "$wav" "${SHOT_SIZES[@]}" ||
   fail "the recording does not sound right"
 
 # Without the car's shot: one error line naming it; the game plays on.

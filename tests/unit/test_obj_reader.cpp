@@ -122,10 +122,10 @@ TEST(ObjReader, OtherLinesAddNothing) {
 
     // Finite but huge coordinates would overflow the normals: dropped, while
     // the largest kept ones still give unit normals.
-    Loaded far = load("v 0 0 0\nv 1e38 1 1\nv 1e9 0 0\nv 0 1e9 -1e9\nf 1 2 3\n");
-    ASSERT_EQ(far.mesh.vertices.size(), 3u);
-    far.mesh.computeNormals();
-    for (const Vertex& v : far.mesh.vertices) {
+    Loaded distant = load("v 0 0 0\nv 1e38 1 1\nv 1e9 0 0\nv 0 1e9 -1e9\nf 1 2 3\n");
+    ASSERT_EQ(distant.mesh.vertices.size(), 3u);
+    distant.mesh.computeNormals();
+    for (const Vertex& v : distant.mesh.vertices) {
         EXPECT_NEAR(v.nx, 0, 1e-6);
         EXPECT_NEAR(v.ny, 0.7071068f, 1e-6);
         EXPECT_NEAR(v.nz, 0.7071068f, 1e-6);
