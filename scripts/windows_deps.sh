@@ -67,14 +67,8 @@ echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror
 apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
           -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache" -o APT::Get::Only-Source=true)
 
-fetched=0
 fetch() {  # fetch NAME VERSION: sets $tarball to the verified .orig tarball
   local name=$1 version=$2 line uri file sum
-  if [ $fetched -eq 0 ]; then
-    say "reading the $suite source index from $mirror"
-    apt-get "${apt_opts[@]}" update -q >>"$log" 2>&1 || die "apt-get update failed for $mirror $suite"
-    fetched=1
-  fi
   line=$(cd "$apt_dir" && apt-get "${apt_opts[@]}" source --print-uris "$name" 2>/dev/null | grep "\.orig\.tar\." | head -n1) \
     || die "$name: no .orig tarball in the $suite source index"
   read -r uri file _ sum <<<"$line"
@@ -102,12 +96,10 @@ trap 'rm -rf "$work"' EXIT
 export KRELLWICK_WINDEPS=$prefix PKG_CONFIG_PATH= PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig:$sysroot/lib/pkgconfig
 export CFLAGS="-O2" CXXFLAGS="-O2" LDFLAGS=
 
-unpack() {  # unpack NAME: sets $src to the unpacked source of the pinned version
-  local i
-  for ((i = 0; i < ${#pinned[@]}; i += 2)); do [ "${pinned[i]}" = "$1" ] && fetch "$1" "${pinned[i+1]}"; done
+unpack() {  # unpack NAME: sets $src to the unpacked source
   say "$1 (at $((SECONDS - start)) s)"
   src=$work/$1
-  mkdir "$src" && tar -xf "$tarball" -C "$src" --strip-components=1
+  mkdir "$src" && tar -xf "${tarball_of[$1]}" -C "$src" --strip-components=1
 }
 with_cmake() {  # with_cmake [-DOPTION=VALUE...]: configure, build and install $src
   { cmake -S "$src" -B "$src/_build" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
@@ -123,6 +115,15 @@ with_configure() {  # with_configure [--option...]: static library through autot
 licence() {  # licence NAME FILE...: into share/licenses/NAME
   mkdir -p "$prefix/share/licenses/$1" && cp "${@:2}" "$prefix/share/licenses/$1/"
 }
+
+# Every tarball first, so that a missing file or a new version stops the script early.
+say "reading the $suite source index from $mirror"
+apt-get "${apt_opts[@]}" update -q >>"$log" 2>&1 || die "apt-get update failed for $mirror $suite; see $log"
+declare -A tarball_of
+for ((i = 0; i < ${#pinned[@]}; i += 2)); do
+  fetch "${pinned[i]}" "${pinned[i+1]}"
+  tarball_of[${pinned[i]}]=$tarball
+done
 
 licence zlib /usr/share/doc/libz-mingw-w64/copyright
 
