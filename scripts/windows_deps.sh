@@ -73,6 +73,7 @@ fetch() {  # fetch NAME VERSION: sets $tarball to the verified .orig tarball
     || die "$name: no .orig tarball in the $suite source index"
   read -r uri file _ sum <<<"$line"
   uri=${uri//\'/}; sum=${sum#SHA256:}
+  [[ "$sum" =~ ^[0-9a-f]{64}$ ]] || die "$name: the index gives no SHA-256 for $file"
   [[ "$file" == "${name}_${version}.orig.tar."* ]] || die "$name: the index offers $file, expected version $version"
   tarball=$tarballs/$file
   if ! [ -f "$tarball" ] || ! echo "$sum  $tarball" | sha256sum -c --quiet - >/dev/null 2>&1; then
