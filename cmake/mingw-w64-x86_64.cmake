@@ -38,7 +38,10 @@ set(ZLIB_USE_STATIC_LIBS ON)
 
 # pkg-config sees the prefix's .pc files and the sysroot's (zlib) only.
 set(ENV{PKG_CONFIG_PATH} "")
-set(ENV{PKG_CONFIG_LIBDIR} "${KRELLWICK_WINDEPS}/lib/pkgconfig:/usr/${_krellwick_host}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_LIBDIR} "/usr/${_krellwick_host}/lib/pkgconfig")
+if(KRELLWICK_WINDEPS)
+  set(ENV{PKG_CONFIG_LIBDIR} "${KRELLWICK_WINDEPS}/lib/pkgconfig:$ENV{PKG_CONFIG_LIBDIR}")
+endif()
 
 find_program(KRELLWICK_WINE wine)
 if(KRELLWICK_WINE)

@@ -32,10 +32,9 @@ packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev binutils
 say() { echo "windows_deps: $*" >&2; }
 die() { say "$*"; exit 1; }
 
+installed=$'\n'$(dpkg-query -W -f='${db:Status-Abbrev}${Package}\n' "${packages[@]}" 2>/dev/null || true)$'\n'
 missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+for p in "${packages[@]}"; do [[ "$installed" == *$'\n'"ii $p"$'\n'* ]] || missing+=("$p"); done
 if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || die "missing packages; install them with: sudo apt-get install -y ${missing[*]}"
   say "installing ${missing[*]}"
