@@ -182,7 +182,7 @@ rm -rf "$prefix"/share/{aclocal,doc,man} "$prefix"/lib/*.la "$prefix"/bin/libpng
 # The DLLs that ship may import system DLLs and each other only.
 for dll in "$prefix"/bin/*.dll; do
   others=$($host-objdump -p "$dll" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' |
-    grep -Evx '(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|winmm|msvcrt|ucrtbase|api-ms-win-.*|avrt|uuid|setupapi|sndfile|openal32)\.dll' || true)
+    grep -Evx '(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|winmm|msvcrt|ucrtbase|api-ms-win-.*|avrt|uuid|setupapi|libsndfile|openal32)\.dll' || true)
   [ -z "$others" ] || die "${dll##*/} needs DLLs that do not ship: $others"
 done
 date -u +%FT%TZ >"$prefix/.complete"
