@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/camera.h"
 #include "gameplay/animation_kinds.h"
 #include "render/draw_path.h"
 #include "world/model_manager.h"
@@ -37,12 +38,7 @@ void openWindow() {
     glutInitWindowSize(1280, 720);
     glutCreateWindow("Krellwick bench");
     glutDisplayFunc([] {});
-    glViewport(0, 0, 1280, 720);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const double h = 100 * std::tan(0.04363323125);
-    glFrustum(-h * 1.7777777910232544, h * 1.7777777910232544, -h, h, 100, 200);
-    glMatrixMode(GL_MODELVIEW);
+    setProjection();
     open = true;
 }
 
