@@ -86,7 +86,8 @@ public:
     ~ModelManager();
 
     void resetGame();
-    void enterState(int state);
+    // Sets gameState and runs the new state's entry action.
+    void switchState(int state);
     void updateFrame();
     // Clouds and the mountain hand-over, on the worker, with the scroll
     // figures as they stood when the frame launched it.
