@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Start-up capability checks and the path the frames take.
+// What the driver offers of the drawing paths.
 #include "render/draw_path.h"
 
 #include <GL/gl.h>
@@ -7,15 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "render/back_layer_cache.h"
 #include "render/frame_store.h"
 #include "render/gl_entry_points.h"
-#include "render/ground_cover.h"
-#include "render/overlay_cache.h"
 
 namespace {
-DrawPath current = DrawPath::Plain;
-
 bool hasExtension(const char* name) {
     const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     if (!all) return false;
@@ -63,31 +58,6 @@ bool drawPathSupported(DrawPath path) {
     return false;
 }
 
-DrawPath forceDrawPath(DrawPath path) {
-    current = drawPathSupported(path) ? path : DrawPath::Plain;
-    return current;
-}
-
-void dropDrawCaches() {
-    const DrawPath kept = current;
-    for (DrawPath path : {DrawPath::Plain, DrawPath::TextureCopy, DrawPath::FramebufferBlit}) {
-        current = path;
-        backLayerCache().reset();
-        overlayCache().reset();
-    }
-    current = kept;
-    forgetOpaqueBottoms();
-}
-
-DrawPath chooseDrawPath() {
-    for (DrawPath path : {DrawPath::FramebufferBlit, DrawPath::TextureCopy}) {
-        if (forceDrawPath(path) == path) return path;
-    }
-    return forceDrawPath(DrawPath::Plain);
-}
-
-DrawPath drawPath() { return current; }
-
 const char* drawPathName(DrawPath path) {
     switch (path) {
         case DrawPath::FramebufferBlit:
@@ -98,9 +68,4 @@ const char* drawPathName(DrawPath path) {
             break;
     }
     return "plain";
-}
-
-DrawTechniques& drawTechniques() {
-    static DrawTechniques techniques;
-    return techniques;
 }

@@ -1,30 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Draw-state tracking for the quads of one frame.
+// Texture binding kept across the quads of one frame.
 #include "render/quad_state.h"
 
 #include <GL/gl.h>
 
-QuadState& quadState() {
-    static QuadState state;
-    return state;
-}
-
-void QuadState::beginFrame() {
-    inFrame = true;
-    forget();
-}
-
-void QuadState::endFrame() {
-    inFrame = false;
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    forget();
-}
-
-void QuadState::env(int mode) {
-    if (mode == envMode) return;
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
-    envMode = mode;
+void QuadState::draw(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
+                     float sLeft, float sRight, float tTop, float tBottom, float z, float red,
+                     float green, float blue, float alpha, bool popFollows) {
+    setQuadColor(z, red, green, blue, alpha);
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    bind(texture);
+    emitQuad(xLeft, xRight, yTop, yBottom, sLeft, sRight, tTop, tBottom, z);
+    if (!popFollows || !techniques.textureKeptBeforePop) bind(0);
 }
 
 void QuadState::bind(unsigned int texture) {
