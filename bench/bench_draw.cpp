@@ -181,6 +181,10 @@ void compareStates() {
         variants.push_back(without("back-layer cache", &DrawTechniques::backLayerCache));
         variants.push_back(without("overlay depth-test skip", &DrawTechniques::overlayWithoutDepthTest));
         variants.push_back(without("overlay cache", &DrawTechniques::overlayCache));
+        variants.push_back(without("overlay's empty blocks", &DrawTechniques::overlayBlocks));
+        variants.push_back(without("REPLACE for white", &DrawTechniques::replaceForWhite));
+        variants.push_back(without("opaque backdrop", &DrawTechniques::opaqueBackdrop));
+        variants.push_back(without("unblended meshes", &DrawTechniques::meshesWithoutBlend));
         variants.push_back(without("texture kept before a pop", &DrawTechniques::textureKeptBeforePop));
         variants.push_back({"plain, T wrap GL_CLAMP"});
         variants.back().wrap = GL_CLAMP;

@@ -33,7 +33,7 @@ public:
 
     DrawTechniques techniques;
     BackLayerCache backLayers;
-    OverlayCache overlay;
+    OverlayCache overlay{techniques};
     QuadState quads{techniques};
 
 private:

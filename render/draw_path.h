@@ -21,5 +21,9 @@ struct DrawTechniques {
     bool backLayerCache = true;
     bool overlayCache = true;
     bool overlayWithoutDepthTest = true;
+    bool overlayBlocks = true;
+    bool opaqueBackdrop = true;
+    bool meshesWithoutBlend = true;
+    bool replaceForWhite = true;
     bool textureKeptBeforePop = true;
 };

@@ -7,10 +7,16 @@
 
 #include "render/gl_entry_points.h"
 
+namespace {
+// Squares of 16 pixels: smaller ones leave out little more of the picture.
+constexpr int kBlock = 16;
+}  // namespace
+
 void OverlayCache::reset() {
     texels.release();
     width = height = 0;
     valid = false;
+    shown.clear();
     kept = last = ViewKey{};
     hits = 0;
 }
@@ -34,16 +40,18 @@ bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawQua
     }
     const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
     glDisable(GL_DEPTH_TEST);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     // Drawn the same way up as the window (an unflipped framebuffer rounds
     // some texture coordinates apart), its rows read back upside down.
-    drawTexelForPixel(texels.colour, 1, 1, true);
+    if (techniques.overlayBlocks) drawShownBlocks();
+    else drawTexelForPixel(texels.colour, 1, 1, true);
     if (depthTest) glEnable(GL_DEPTH_TEST);
     ++hits;
     return true;
 }
 
 // The picture alone, replacing: every pixel gets the filtered texel, alpha
-// included.
+// included. Then the blocks that show anything.
 void OverlayCache::sample(const std::function<void()>& drawQuad) {
     const FramebufferCalls& f = framebufferCalls();
     GLint viewport[4];
@@ -67,4 +75,34 @@ void OverlayCache::sample(const std::function<void()>& drawQuad) {
     glClearColor(clear[0], clear[1], clear[2], clear[3]);
     f.bindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+
+    glBindTexture(GL_TEXTURE_2D, texels.colour);
+    const std::vector<unsigned char> alpha = boundTextureAlpha(width, height);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    shown = blocksShowingAlpha(alpha, width, height, kBlock);
+}
+
+// The kept texels of the shown blocks, texel for pixel, as drawTexelForPixel
+// draws them upside down: texture row r lies on window row height - 1 - r.
+// Every pixel centre lies half a texel inside its texel, so nearest
+// filtering picks the same texel from these quads as from one over the
+// window; the quads share only edges, so no pixel is blended twice.
+void OverlayCache::drawShownBlocks() const {
+    const float w = static_cast<float>(width), h = static_cast<float>(height);
+    drawWindowQuads(texels.colour, [&] {
+        for (const TexelBox& b : shown) {
+            const float s0 = static_cast<float>(b.x0) / w, s1 = static_cast<float>(b.x1) / w;
+            const float t0 = static_cast<float>(b.y0) / h, t1 = static_cast<float>(b.y1) / h;
+            const float left = 2 * s0 - 1, right = 2 * s1 - 1;
+            const float bottom = 1 - 2 * t1, top = 1 - 2 * t0;
+            glTexCoord2f(s0, t1);
+            glVertex2f(left, bottom);
+            glTexCoord2f(s1, t1);
+            glVertex2f(right, bottom);
+            glTexCoord2f(s1, t0);
+            glVertex2f(right, top);
+            glTexCoord2f(s0, t0);
+            glVertex2f(left, top);
+        }
+    });
 }

@@ -21,7 +21,9 @@ public:
         drawQuad(texture, xLeft, xRight, yTop, yBottom, sLeft, sRight, tTop, tBottom, z, red,
                  green, blue, alpha);
     }
-    void unbind() override {}  // every quad unbinds its texture
+    // Every quad unbinds its texture; the meshes are blended as described.
+    void beginMeshes() override {}
+    void endMeshes() override {}
 };
 }  // namespace
 
@@ -39,13 +41,14 @@ void emitQuad(float xLeft, float xRight, float yTop, float yBottom, float sLeft,
     glEnd();
 }
 
-void setQuadColor(float z, float red, float green, float blue, float alpha) {
+bool setQuadColor(float z, float red, float green, float blue, float alpha) {
     if (tintMode && z > kTintDepthLimit) {
         red = 1.0f;
         green = 0.5f;
         blue = 0.0f;
     }
     glColor4f(red, green, blue, alpha);
+    return red == 1 && green == 1 && blue == 1 && alpha == 1;
 }
 
 void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,

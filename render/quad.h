@@ -12,8 +12,9 @@ void drawQuad(unsigned int texture, float xLeft, float xRight, float yTop, float
 // The bare rectangle (texture coordinates and corners), no state set.
 void emitQuad(float xLeft, float xRight, float yTop, float yBottom, float sLeft, float sRight,
               float tTop, float tBottom, float z);
-// Sets the current colour of a quad at depth z, tinted as above.
-void setQuadColor(float z, float red, float green, float blue, float alpha);
+// Sets the current colour of a quad at depth z, tinted as above; true when
+// it is opaque white.
+bool setQuadColor(float z, float red, float green, float blue, float alpha);
 
 // Where a layer's quads go: drawQuad itself (plainQuads), or a caching
 // path's QuadState, which keeps draw state across the quads of a frame. The
@@ -27,8 +28,9 @@ public:
                       float yBottom, float sLeft, float sRight, float tTop, float tBottom,
                       float z, float red, float green, float blue, float alpha,
                       bool popFollows) = 0;
-    // Leaves texture 0 bound, for drawing something untextured.
-    virtual void unbind() = 0;
+    // Around the untextured, opaque meshes drawn between quads.
+    virtual void beginMeshes() = 0;
+    virtual void endMeshes() = 0;
 };
 QuadDrawer& plainQuads();
 

@@ -20,6 +20,39 @@ constexpr float kMountainViewerZ = 10;
 constexpr float kEnemyViewerZ = 2;
 
 float depthOffset(size_t i) { return static_cast<float>(i) * kDepthStep; }
+
+// A picture without an alpha channel.
+bool textureOpaque(unsigned int texture) {
+    if (texture == 0) return false;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint alphaBits = 1;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return alphaBits == 0;
+}
+
+// Whether every point of the rectangle at depth z lies strictly in front of
+// the far plane, so that it would pass the depth test against a cleared
+// buffer anyway.
+bool passesClearedDepth(float xLeft, float xRight, float yBottom, float yTop, float z) {
+    float mv[16], pr[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
+    glGetFloatv(GL_PROJECTION_MATRIX, pr);
+    for (float x : {xLeft, xRight}) {
+        for (float y : {yBottom, yTop}) {
+            float eye[4];
+            for (int r = 0; r < 4; ++r)
+                eye[r] = mv[r] * x + mv[4 + r] * y + mv[8 + r] * z + mv[12 + r];
+            float clipZ = 0, clipW = 0;
+            for (int c = 0; c < 4; ++c) {
+                clipZ += pr[4 * c + 2] * eye[c];
+                clipW += pr[4 * c + 3] * eye[c];
+            }
+            if (!(clipW > 0) || !(clipZ / clipW < 0.999f) || !(clipZ / clipW > -1)) return false;
+        }
+    }
+    return true;
+}
 }  // namespace
 
 void ModelManager::drawScene(DrawCaches& caches) {
@@ -95,12 +128,24 @@ void ModelManager::drawBackground(DrawCaches& caches, QuadDrawer& quads) {
     const float depth = static_cast<float>(mountainDepth);
     // The moon shrinks about its centre (0, 9) as the car loses health.
     const float m = player ? 1 - player->health / player->maxHealth : 0;
+    const bool caching = caches.path() != DrawPath::Plain;
     const auto drawBackLayers = [&] {
+        // On a caching path an RGB backdrop goes without blending, which
+        // would give its own texels, and, as the first draw after the clear,
+        // with a depth test that could only pass.
+        const bool opaque = caching && caches.techniques.opaqueBackdrop &&
+                            textureOpaque(textures[TexBackground]);
+        const bool always = opaque && passesClearedDepth(-4, 24, -2, 12, -depth);
+        if (caching) caches.quads.forget();  // textureOpaque binds
+        if (opaque) glDisable(GL_BLEND);
+        if (always) glDepthFunc(GL_ALWAYS);
         drawPlainQuad(quads, textures[TexBackground], -4, 24, 12, -2, -depth);
+        if (always) glDepthFunc(GL_LESS);
+        if (opaque) glEnable(GL_BLEND);
         drawPlainQuad(quads, textures[TexNightSky], -4, 24, 12, 5, 0.05f - depth);
         drawPlainQuad(quads, textures[TexMoon], m - 1, 1 - m, 10 - m, 8 + m, 0.1f - depth);
     };
-    if (caches.path() == DrawPath::Plain || !caches.techniques.backLayerCache) {
+    if (!caching || !caches.techniques.backLayerCache) {
         drawBackLayers();
     } else {
         // The three layers are the first draws after the clear: their pixels
@@ -126,7 +171,7 @@ void ModelManager::drawBackground(DrawCaches& caches, QuadDrawer& quads) {
 }
 
 void ModelManager::drawMountains(QuadDrawer& quads) {
-    quads.unbind();
+    quads.beginMeshes();
     glPushMatrix();
     glTranslatef(static_cast<float>(-distance), 0, 0);
     const std::pair<Mountains*, Vec3> segments[] = {{currentMountains.get(), currentMountainsPos},
@@ -139,6 +184,7 @@ void ModelManager::drawMountains(QuadDrawer& quads) {
         segment->mesh->drawLit({p.x, p.y - 1, p.z}, viewer);
     }
     glPopMatrix();
+    quads.endMeshes();
 }
 
 void ModelManager::drawParticles(QuadDrawer& quads) {
@@ -174,11 +220,12 @@ void ModelManager::drawAirEnemy(const AirEnemy& e, float dz, float viewerX, floa
         // A copy, so the shared mesh keeps its colour mode and light terms.
         TriMesh balloon = (*e.meshes)[static_cast<size_t>(k)];
         balloon.colorMode = tintMode ? TriangleColors : MeshColor;
-        quads.unbind();
+        quads.beginMeshes();
         glPushMatrix();
         glScalef(r, r, r);
         balloon.drawLit({e.x / r, e.y / r, e.z / r}, {viewerX / r, viewerY / r, viewerZ / r});
         glPopMatrix();
+        quads.endMeshes();
     }
 
     drawSpriteFrame(quads, e.animation, 2 * r, 2 * r, e.x - e.width / 2 - 0.1f * r,
