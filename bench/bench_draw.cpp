@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/camera.h"
@@ -178,14 +179,17 @@ void compareStates() {
         variants.push_back({"plain"});
         variants.push_back({"caching"});
         variants.back().caches->forceDrawPath(best);
-        variants.push_back(without("back-layer cache", &DrawTechniques::backLayerCache));
-        variants.push_back(without("overlay depth-test skip", &DrawTechniques::overlayWithoutDepthTest));
-        variants.push_back(without("overlay cache", &DrawTechniques::overlayCache));
-        variants.push_back(without("overlay's empty blocks", &DrawTechniques::overlayBlocks));
-        variants.push_back(without("REPLACE for white", &DrawTechniques::replaceForWhite));
-        variants.push_back(without("opaque backdrop", &DrawTechniques::opaqueBackdrop));
-        variants.push_back(without("unblended meshes", &DrawTechniques::meshesWithoutBlend));
-        variants.push_back(without("texture kept before a pop", &DrawTechniques::textureKeptBeforePop));
+        const std::pair<const char*, bool DrawTechniques::*> techniques[] = {
+            {"back-layer cache", &DrawTechniques::backLayerCache},
+            {"overlay depth-test skip", &DrawTechniques::overlayWithoutDepthTest},
+            {"overlay cache", &DrawTechniques::overlayCache},
+            {"overlay's empty blocks", &DrawTechniques::overlayBlocks},
+            {"REPLACE for white", &DrawTechniques::replaceForWhite},
+            {"opaque backdrop", &DrawTechniques::opaqueBackdrop},
+            {"unblended meshes", &DrawTechniques::meshesWithoutBlend},
+            {"texture kept before a pop", &DrawTechniques::textureKeptBeforePop},
+        };
+        for (const auto& [name, leftOut] : techniques) variants.push_back(without(name, leftOut));
         variants.push_back({"plain, T wrap GL_CLAMP"});
         variants.back().wrap = GL_CLAMP;
         // Blocks of frames taking turns, so load from elsewhere falls on all.

@@ -12,8 +12,7 @@
 // settled death screen draws them identically frame after frame.
 class BackLayerCache {
 public:
-    // Puts the layers back when they were kept for `key`; true then. Leaves
-    // texture 0 bound and the environment at MODULATE.
+    // Puts the layers back when they were kept for `key`; true then.
     bool restore(const ViewKey& key, const std::function<void()>& drawDepth);
     // After the layers were drawn afresh for `key`: keeps them, as `path`
     // keeps pixels, once the view is the same two frames running (a shaking

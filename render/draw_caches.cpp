@@ -23,7 +23,7 @@ void DrawCaches::release() {
 
 QuadDrawer& DrawCaches::beginFrame() {
     if (current == DrawPath::Plain) return plainQuads();
-    quads.beginFrame();
+    quads.forget();
     return quads;
 }
 

@@ -4,28 +4,21 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <string>
 
 #include "render/frame_store.h"
 #include "render/gl_entry_points.h"
 
 namespace {
-bool hasExtension(const char* name) {
+bool hasExtension(const std::string& name) {
     const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (!all) return false;
-    const size_t n = std::strlen(name);
-    for (const char* p = std::strstr(all, name); p; p = std::strstr(p + 1, name)) {
-        if ((p == all || p[-1] == ' ') && (p[n] == ' ' || p[n] == '\0')) return true;
-    }
-    return false;
+    return all && (" " + std::string(all) + " ").find(" " + name + " ") != std::string::npos;
 }
 
 int glMajorVersion() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    int major = 0, minor = 0;
-    if (!version || std::sscanf(version, "%d.%d", &major, &minor) < 1) return 0;
-    return major;
+    return version ? std::atoi(version) : 0;  // "4.5 (Compatibility Profile) ..."
 }
 
 // Sets the path's buffers up on a small corner, without copying, so

@@ -139,8 +139,8 @@ bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
 bool FrameStore::fitsViewport() const {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    return allocated() && viewport[0] == x && viewport[1] == y && viewport[2] == width &&
-           viewport[3] == height;
+    return path != DrawPath::Plain && viewport[0] == x && viewport[1] == y &&
+           viewport[2] == width && viewport[3] == height;
 }
 
 void FrameStore::release() {
@@ -174,23 +174,18 @@ void FrameStore::restore(const std::function<void()>& drawDepth) {
         return;
     }
     if (path != DrawPath::TextureCopy) return;
-    const GLboolean blend = glIsEnabled(GL_BLEND);
-    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
     glDisable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     drawTexelForPixel(texture, static_cast<float>(width) / static_cast<float>(textureWidth),
                       static_cast<float>(height) / static_cast<float>(textureHeight));
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     // The depth the layers wrote, without touching the colour just put back.
     glEnable(GL_DEPTH_TEST);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDisable(GL_TEXTURE_2D);
     drawDepth();
-    glEnable(GL_TEXTURE_2D);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    if (!depthTest) glDisable(GL_DEPTH_TEST);
-    if (blend) glEnable(GL_BLEND);
+    glPopAttrib();
 }
 
 void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuads) {
@@ -211,17 +206,15 @@ void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuad
     glMatrixMode(GL_MODELVIEW);
 }
 
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown) {
-    const float tBottom = upsideDown ? tMax : 0;
-    const float tTop = upsideDown ? 0 : tMax;
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax) {
     drawWindowQuads(texture, [&] {
-        glTexCoord2f(0, tBottom);
+        glTexCoord2f(0, 0);
         glVertex2f(-1, -1);
-        glTexCoord2f(sMax, tBottom);
+        glTexCoord2f(sMax, 0);
         glVertex2f(1, -1);
-        glTexCoord2f(sMax, tTop);
+        glTexCoord2f(sMax, tMax);
         glVertex2f(1, 1);
-        glTexCoord2f(0, tTop);
+        glTexCoord2f(0, tMax);
         glVertex2f(-1, 1);
     });
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Pixels kept off the window: framebuffer objects, the copy of the window's colour and depth, and drawing a kept texture back.
+// Pixels kept off the window: framebuffer objects, the copy of the window, drawing them back.
 #pragma once
 
 #include <functional>
@@ -26,14 +26,13 @@ public:
     // certain (the first copy costs the driver some set-up time).
     bool allocate(DrawPath path, bool tryCopy = true);
     void release();
-    bool allocated() const { return path != DrawPath::Plain; }
     // Allocated for the viewport as it stands now.
     bool fitsViewport() const;
     // The window's back buffer into the copy.
     void store();
     // The copy back into the window. The texture copy holds colour only:
     // `drawDepth` then redraws the same geometry into the depth buffer alone.
-    // Leaves texture 0 bound and the environment at MODULATE.
+    // Leaves the draw state as it found it.
     void restore(const std::function<void()>& drawDepth);
 
 private:
@@ -45,9 +44,8 @@ private:
 };
 
 // Draws `texture` texel for pixel over the viewport (its lower left sMax by
-// tMax part; rows in reverse when `upsideDown`), with the current colour,
-// environment and blending.
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown = false);
+// tMax part), with the current colour, environment and blending.
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax);
 // Binds `texture` and runs `emitQuads` between glBegin(GL_QUADS) and glEnd
 // with both matrices at identity, so vertices are in window units of -1..1;
 // leaves texture 0 bound.

@@ -38,27 +38,22 @@ bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawQua
         kept = key;
         valid = true;
     }
-    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
     glDisable(GL_DEPTH_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    // Drawn the same way up as the window (an unflipped framebuffer rounds
-    // some texture coordinates apart), its rows read back upside down.
-    if (techniques.overlayBlocks) drawShownBlocks();
-    else drawTexelForPixel(texels.colour, 1, 1, true);
-    if (depthTest) glEnable(GL_DEPTH_TEST);
+    drawShownBlocks();
+    glPopAttrib();
     ++hits;
     return true;
 }
 
 // The picture alone, replacing: every pixel gets the filtered texel, alpha
-// included. Then the blocks that show anything.
+// included. Then the blocks that show anything (all of it when they are
+// not to be left out).
 void OverlayCache::sample(const std::function<void()>& drawQuad) {
     const FramebufferCalls& f = framebufferCalls();
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    GLfloat colour[4], clear[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_VIEWPORT_BIT | GL_ENABLE_BIT |
+                 GL_TEXTURE_BIT);
     f.bindFramebuffer(GL_FRAMEBUFFER, texels.framebuffer);
     glViewport(0, 0, width, height);
     glClearColor(0, 0, 0, 0);
@@ -68,22 +63,21 @@ void OverlayCache::sample(const std::function<void()>& drawQuad) {
     glColor4f(1, 1, 1, 1);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     drawQuad();
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glEnable(GL_BLEND);
-    glEnable(GL_DEPTH_TEST);
-    glColor4fv(colour);
-    glClearColor(clear[0], clear[1], clear[2], clear[3]);
     f.bindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+    glPopAttrib();
 
+    shown = {{0, 0, width, height}};
+    if (!techniques.overlayBlocks) return;
     glBindTexture(GL_TEXTURE_2D, texels.colour);
     const std::vector<unsigned char> alpha = boundTextureAlpha(width, height);
     glBindTexture(GL_TEXTURE_2D, 0);
     shown = blocksShowingAlpha(alpha, width, height, kBlock);
 }
 
-// The kept texels of the shown blocks, texel for pixel, as drawTexelForPixel
-// draws them upside down: texture row r lies on window row height - 1 - r.
+// The kept texels of the shown blocks, texel for pixel. The framebuffer is
+// drawn the same way up as the window (an unflipped one rounds some texture
+// coordinates apart), so its rows read back upside down: texture row r lies
+// on window row height - 1 - r.
 // Every pixel centre lies half a texel inside its texel, so nearest
 // filtering picks the same texel from these quads as from one over the
 // window; the quads share only edges, so no pixel is blended twice.

@@ -25,8 +25,7 @@ public:
     // `key`, sampling them first when the view held still since last frame;
     // `drawQuad` binds the picture, draws its quad and unbinds it. The
     // current colour must already be the picture's. False when the picture
-    // is to be drawn as usual. Leaves texture 0 bound and the environment at
-    // MODULATE.
+    // is to be drawn as usual. Leaves texture 0 bound.
     bool draw(const ViewKey& key, const std::function<void()>& drawQuad);
     void reset();
 

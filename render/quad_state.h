@@ -5,7 +5,7 @@
 #include "render/draw_path.h"
 #include "render/quad.h"
 
-// Between beginFrame and endFrame a quad binds its texture and sets the
+// From forget to endFrame a quad binds its texture and sets the
 // texture environment only when they change, uses REPLACE for an opaque
 // white quad (a texel times white is the texel) and keeps its texture bound
 // when a matrix pop follows: the pop already keeps the quad a draw of its
@@ -16,7 +16,6 @@ class QuadState : public QuadDrawer {
 public:
     explicit QuadState(const DrawTechniques& techniques) : techniques(techniques) {}
 
-    void beginFrame() { forget(); }
     // Leaves texture 0 bound and the environment at MODULATE, as after a
     // plain frame.
     void endFrame();

@@ -285,21 +285,16 @@ void ModelManager::drawOverlay(int index, DrawCaches& caches, QuadDrawer& quads)
     const Vec3 rgb = hsvToRgb(menuHue, 1, 1);
     const float alpha = gameState == Dying ? 1 : 1 - transitionProgress;
     const unsigned int texture = textures[static_cast<size_t>(index)];
-    const auto drawPicture = [&] {
-        quads.draw(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha, false);
-    };
     // In the menus and the drive-in nothing nearer than the picture (depth 3)
-    // is drawn, so its depth test could only pass.
-    const bool nothingNearer =
-        gameState == InitialMenu || gameState == EnteringPlay || gameState == DeathMenu;
-    if (caches.path() == DrawPath::Plain || !caches.techniques.overlayWithoutDepthTest ||
-        !nothingNearer) {
-        drawPicture();
-        glPopMatrix();
-        return;
-    }
+    // is drawn, so on a caching path it goes without the depth test, which
+    // could only pass, and may be drawn from the kept texels.
+    const bool noDepthTest = caches.path() != DrawPath::Plain &&
+                             caches.techniques.overlayWithoutDepthTest &&
+                             (gameState == InitialMenu || gameState == EnteringPlay ||
+                              gameState == DeathMenu);
     bool kept = false;
-    if (caches.path() == DrawPath::FramebufferBlit && caches.techniques.overlayCache) {
+    if (noDepthTest && caches.path() == DrawPath::FramebufferBlit &&
+        caches.techniques.overlayCache) {
         setQuadColor(3, rgb.x, rgb.y, rgb.z, alpha);
         ViewKey key = ViewKey::current();
         key.add(texture);
@@ -311,9 +306,9 @@ void ModelManager::drawOverlay(int index, DrawCaches& caches, QuadDrawer& quads)
         caches.quads.forget();
     }
     if (!kept) {
-        glDisable(GL_DEPTH_TEST);
-        drawPicture();
-        glEnable(GL_DEPTH_TEST);
+        if (noDepthTest) glDisable(GL_DEPTH_TEST);
+        quads.draw(texture, -2, 22, 11, -2.5f, 0, 1, 1, 0, 3, rgb.x, rgb.y, rgb.z, alpha, false);
+        if (noDepthTest) glEnable(GL_DEPTH_TEST);
     }
     glPopMatrix();
 }

@@ -78,8 +78,8 @@ protected:
                     plain[i + 2] != fast[i + 2])
                     ++differing;
             }
-            EXPECT_EQ(differing, 0) << drawPathName(caches->path()) << ", frame " << frameCount << " ("
-                                    << kStateNames[world->gameState]
+            EXPECT_EQ(differing, 0) << drawPathName(caches->path()) << ", frame " << frameCount
+                                    << " (" << kStateNames[world->gameState]
                                     << (tintMode ? ", tinted" : "") << ")";
         }
         ++seen[world->gameState];
