@@ -15,12 +15,15 @@
 #include "platform/console.h"
 #include "platform/fine_sleep.h"
 #include "platform/toolkit_environment.h"
-#include "render/draw_path.h"
+#include "render/draw_caches.h"
 #include "world/model_manager.h"
 
 namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
+// Made once the window exists; never destroyed, as the context may be gone
+// at exit.
+DrawCaches* drawCaches = nullptr;
 }
 
 void display() {
@@ -33,7 +36,7 @@ void display() {
     glMultMatrixd(cameraMatrix);
     // About one frame in ten refreshes the console.
     if (randUnit() < 0.1f) printReadout();
-    modelManager->drawScene();
+    modelManager->drawScene(*drawCaches);
     glutSwapBuffers();
 }
 
@@ -60,7 +63,8 @@ int runGame(int argc, char** argv) {
 
     modelManager = new ModelManager();
     modelManager->clock = trimmingInSleep(modelManager->clock, memoryTrim());
-    std::printf("Drawing path: %s\n", drawPathName(chooseDrawPath()));
+    drawCaches = new DrawCaches();
+    std::printf("Drawing path: %s\n", drawPathName(drawCaches->choosePath()));
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

@@ -18,8 +18,6 @@ int lastMouseY = 0;
 namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
-constexpr double kHalfFieldOfView = 0.04363323125;  // about 2.5 degrees
-constexpr double kAspect = 1.7777777910232544;      // 16/9 in single precision
 constexpr double kPixelsPerUnit = 100;
 
 // Rotates the camera about the eye: the translation is set aside so only
@@ -37,18 +35,22 @@ void rotateAboutEye(float angle, float ax, float ay, float az) {
 }
 }  // namespace
 
-void reshapeCallback(int width, int height) {
-    if (width != kWidth || height != kHeight) {
-        // The toolkit reports the size again and we land below.
-        glutReshapeWindow(kWidth, kHeight);
-        return;
-    }
+void setProjection() {
     glViewport(0, 0, kWidth, kHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     const double h = 100 * std::tan(kHalfFieldOfView);
     glFrustum(-h * kAspect, h * kAspect, -h, h, 100, 200);
     glMatrixMode(GL_MODELVIEW);
+}
+
+void reshapeCallback(int width, int height) {
+    if (width != kWidth || height != kHeight) {
+        // The toolkit reports the size again and we land below.
+        glutReshapeWindow(kWidth, kHeight);
+        return;
+    }
+    setProjection();
 }
 
 void mouseButtonCallback(int button, int state, int x, int y) {

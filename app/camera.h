@@ -3,6 +3,8 @@
 
 // The view: a narrow frustum with the play plane midway between its near and
 // far planes, and the free camera of the hidden mode.
+constexpr double kHalfFieldOfView = 0.04363323125;  // vertical, about 2.5 degrees
+constexpr double kAspect = 1.7777777910232544;      // 16/9 in single precision
 extern double cameraMatrix[16];
 
 extern int leftDown;
@@ -11,6 +13,9 @@ extern int rightDown;
 extern int lastMouseX;
 extern int lastMouseY;
 
+// The viewport and projection of the 1280 x 720 window; leaves the
+// model-view matrix current.
+void setProjection();
 // Holds the window at 1280 x 720 and sets the projection.
 void reshapeCallback(int width, int height);
 void mouseButtonCallback(int button, int state, int x, int y);

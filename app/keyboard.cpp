@@ -54,11 +54,6 @@ void quit() {
     if (soundStarting()) std::_Exit(0);
     std::exit(0);
 }
-
-void changeState(int state) {
-    modelManager->gameState = state;
-    modelManager->enterState(state);
-}
 }  // namespace
 
 void handleKey(unsigned char key) {
@@ -67,15 +62,15 @@ void handleKey(unsigned char key) {
     switch (world.gameState) {
     case InitialMenu:
         if (key == kEsc) quit();
-        if (key == kSpace) changeState(EnteringPlay);
+        if (key == kSpace) world.switchState(EnteringPlay);
         break;
     case DeathMenu:
         if (key == kEsc) quit();
-        if (key == kSpace) changeState(InitialMenu);
+        if (key == kSpace) world.switchState(InitialMenu);
         break;
     case Playing:
         switch (key) {
-        case kEsc: changeState(LeavingPlay); break;
+        case kEsc: world.switchState(LeavingPlay); break;
         case kSpace: world.shoot(Fire); break;
         case 'a': world.act(MoveLeft); break;
         case 'd': world.act(MoveRight); break;

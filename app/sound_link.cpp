@@ -6,6 +6,7 @@
 #include <cmath>
 #include <future>
 
+#include "app/camera.h"
 #include "audio/sound_system.h"
 #include "platform/audio_quiet.h"
 #include "platform/executable_path.h"
@@ -13,10 +14,6 @@
 #include "world/model_manager.h"
 
 namespace {
-// Half the camera's vertical field of view and its aspect (app/camera.cpp).
-constexpr double kHalfFieldOfView = 0.04363323125;
-constexpr double kAspect = 1.7777777910232544;
-
 // Declared before the start-up task, so at exit the task is waited for
 // before the sound system is closed.
 SoundSystem sound;

@@ -3,14 +3,13 @@
 #include "audio/cue_sounds.h"
 
 #include <algorithm>
+#include <iterator>
+
+#include "audio/sound_file_names.h"
 
 namespace {
-const char* const kFileNames[SoundFileCount] = {
-    "car_shot.flac",   "balloon_shot.flac", "ground_hit.flac", "rabbit_hit.flac",
-    "balloon_hit.flac", "balloon_destroyed.flac", "car_hit.flac", "car_death.flac",
-    "drive_out.flac",  "game_start.flac",   "jump.flac",       "land.flac",
-    "turret.flac",     "rabbit_hop.flac",   "engine_hum.flac", "night_ambience.flac",
-};
+static_assert(std::size(kSoundFileNames) == SoundFileCount,
+              "audio/sound_files.txt lists one file per SoundFile");
 
 // In CueKind order.
 const CueSound kCueSounds[] = {
@@ -36,7 +35,7 @@ static_assert(sizeof(kCueSounds) / sizeof(kCueSounds[0]) ==
               "one sound per cue kind");
 }  // namespace
 
-const char* soundFileName(SoundFile file) { return kFileNames[file]; }
+const char* soundFileName(SoundFile file) { return kSoundFileNames[file]; }
 
 const CueSound& cueSound(CueKind kind) { return kCueSounds[static_cast<int>(kind)]; }
 

@@ -6,7 +6,8 @@
 
 #include "gameplay/sound_cue.h"
 
-// The sound files in the build's sounds/ folder, made by scripts/make_sounds.py.
+// The sound files in the build's sounds/ folder, made by scripts/make_sounds.py;
+// named, in this order, in audio/sound_files.txt.
 enum SoundFile {
     CarShotSound,
     BalloonShotSound,

@@ -19,10 +19,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/camera.h"
 #include "gameplay/animation_kinds.h"
-#include "render/draw_path.h"
+#include "render/draw_caches.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -37,12 +39,7 @@ void openWindow() {
     glutInitWindowSize(1280, 720);
     glutCreateWindow("Krellwick bench");
     glutDisplayFunc([] {});
-    glViewport(0, 0, 1280, 720);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const double h = 100 * std::tan(0.04363323125);
-    glFrustum(-h * 1.7777777910232544, h * 1.7777777910232544, -h, h, 100, 200);
-    glMatrixMode(GL_MODELVIEW);
+    setProjection();
     open = true;
 }
 
@@ -84,14 +81,15 @@ std::unique_ptr<ModelManager> makeWorld(bool busy) {
 void drawOneFrame(benchmark::State& state) {
     openWindow();
     auto world = makeWorld(state.range(0) != 0);
-    forceDrawPath(state.range(1) != 0 ? chooseDrawPath() : DrawPath::Plain);
+    DrawCaches caches;
+    if (state.range(1) != 0) caches.choosePath();
     for (auto _ : state) {
         glEnable(GL_DEPTH_TEST);
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glLoadIdentity();
         glTranslatef(-10, -4, -150);
-        world->drawScene();
+        world->drawScene(caches);
         glFinish();
     }
 }
@@ -112,11 +110,12 @@ struct Scene {
     std::function<void(ModelManager&, int)> advance;
 };
 
-// A way of drawing: the path and the settings made before each block.
+// A way of drawing: its own path and caches, with one technique left out or
+// the pictures' T wrap changed.
 struct Variant {
     std::string name;
-    DrawPath path;
-    std::function<void()> setUp;
+    std::unique_ptr<DrawCaches> caches = std::make_unique<DrawCaches>();
+    int wrap = GL_CLAMP_TO_EDGE;
     double cpuMs = 0;
     double wallMs = 0;
     double mainMs = 0;
@@ -160,49 +159,46 @@ std::vector<Scene> makeScenes() {
 
 void compareStates() {
     openWindow();
-    const DrawPath best = chooseDrawPath();
+    const DrawPath best = DrawCaches().choosePath();
     std::printf("Renderer: %s; caching path: %s\n",
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)), drawPathName(best));
     std::vector<Scene> scenes = makeScenes();
-    const DrawTechniques all;
+    // The caching path with the technique `leftOut` turned off.
+    const auto without = [best](const char* name, bool DrawTechniques::*leftOut) {
+        Variant v{std::string("  without ") + name};
+        v.caches->forceDrawPath(best);
+        v.caches->techniques.*leftOut = false;
+        return v;
+    };
     // BENCH_STATE=<part of a state's name> measures that state alone (for a profiler).
     const char* only = std::getenv("BENCH_STATE");
     for (Scene& scene : scenes) {
         if (only && !std::strstr(scene.name, only)) continue;
         ModelManager& w = *scene.world;
-        std::vector<Variant> variants = {
-            {"plain", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP_TO_EDGE); }},
-            {"caching", best, [&] { drawTechniques() = all; }},
-            {"  without back-layer cache", best,
-             [&] { drawTechniques() = all; drawTechniques().backLayerCache = false; }},
-            {"  without REPLACE for white", best,
-             [&] { drawTechniques() = all; drawTechniques().replaceForWhite = false; }},
-            {"  without opaque backdrop", best,
-             [&] { drawTechniques() = all; drawTechniques().opaqueBackdrop = false; }},
-            {"  without unblended meshes", best,
-             [&] { drawTechniques() = all; drawTechniques().meshesWithoutBlend = false; }},
-            {"  without overlay depth-test skip", best,
-             [&] { drawTechniques() = all; drawTechniques().overlayWithoutDepthTest = false; }},
-            {"  without overlay's empty blocks", best,
-             [&] { drawTechniques() = all; drawTechniques().overlayBlocks = false; }},
-            {"  without overlay cache", best,
-             [&] { drawTechniques() = all; drawTechniques().overlayCache = false; }},
-            {"  without ground-hidden rows", best,
-             [&] { drawTechniques() = all; drawTechniques().groundHiddenRows = false; }},
-            {"  without near mountains first", best,
-             [&] { drawTechniques() = all; drawTechniques().mountainsFirst = false; }},
-            {"  without texture kept before a pop", best,
-             [&] { drawTechniques() = all; drawTechniques().textureKeptBeforePop = false; }},
-            {"plain, T wrap GL_CLAMP", DrawPath::Plain, [&] { setTWrap(w, GL_CLAMP); }},
+        std::vector<Variant> variants;
+        variants.push_back({"plain"});
+        variants.push_back({"caching"});
+        variants.back().caches->forceDrawPath(best);
+        const std::pair<const char*, bool DrawTechniques::*> techniques[] = {
+            {"back-layer cache", &DrawTechniques::backLayerCache},
+            {"overlay depth-test skip", &DrawTechniques::overlayWithoutDepthTest},
+            {"overlay cache", &DrawTechniques::overlayCache},
+            {"overlay's empty blocks", &DrawTechniques::overlayBlocks},
+            {"REPLACE for white", &DrawTechniques::replaceForWhite},
+            {"opaque backdrop", &DrawTechniques::opaqueBackdrop},
+            {"unblended meshes", &DrawTechniques::meshesWithoutBlend},
+            {"texture kept before a pop", &DrawTechniques::textureKeptBeforePop},
         };
+        for (const auto& [name, leftOut] : techniques) variants.push_back(without(name, leftOut));
+        variants.push_back({"plain, T wrap GL_CLAMP"});
+        variants.back().wrap = GL_CLAMP;
         // Blocks of frames taking turns, so load from elsewhere falls on all.
         constexpr int kRounds = 8;
         constexpr int kBlock = 10;
         int frame = 0;
         for (int round = 0; round < kRounds; ++round) {
             for (Variant& v : variants) {
-                forceDrawPath(v.path);
-                v.setUp();
+                setTWrap(w, v.wrap);
                 for (int i = 0; i < kBlock + (round == 0 ? 2 : 0); ++i) {
                     scene.advance(w, frame++);
                     const double start = processCpuMs();
@@ -213,7 +209,7 @@ void compareStates() {
                     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
                     glLoadIdentity();
                     glTranslatef(w.viewOffset.x, w.viewOffset.y, w.viewOffset.z);
-                    w.drawScene();
+                    w.drawScene(*v.caches);
                     glutSwapBuffers();
                     glFinish();
                     // The first round's first frames only warm the caches up.
@@ -227,7 +223,6 @@ void compareStates() {
             }
         }
         setTWrap(w, GL_CLAMP_TO_EDGE);
-        drawTechniques() = all;
         const double plain = variants[0].cpuMs / variants[0].frames;
         std::printf("\n%s: CPU ms per frame, ratio to plain (%d frames each)\n", scene.name,
                     variants[0].frames);
@@ -237,7 +232,6 @@ void compareStates() {
                         v.name.c_str(), ms, ms / plain, v.wallMs / v.frames, v.mainMs / v.frames);
         }
     }
-    forceDrawPath(DrawPath::Plain);
     std::printf("\n");
     std::fflush(stdout);
 }

@@ -3,6 +3,8 @@
 
 #include "render/texture_table.h"
 
+class QuadDrawer;
+
 enum PlayerAction : unsigned int {
     MoveLeft = 0,
     MoveRight = 1,
@@ -56,5 +58,5 @@ public:
     // Moves a jump on by dt; true on the update that lands it.
     bool advanceJump(float dt);
     // Drawing lives with the renderer (render/player_drawing.cpp).
-    void draw(const TextureTable& textures, bool still);
+    void draw(const TextureTable& textures, bool still, QuadDrawer& quads);
 };

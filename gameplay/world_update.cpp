@@ -190,8 +190,7 @@ void ModelManager::updateWorld(float dt, float factor, bool playing) {
     resolveBulletHits(0, enemyBullets, true);
 
     if (player->health / player->maxHealth <= 0) {
-        gameState = Dying;
-        enterState(Dying);
+        switchState(Dying);
     }
 }
 

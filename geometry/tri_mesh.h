@@ -49,12 +49,4 @@ public:
     void updateSpecular(Vec3 translation, Vec3 viewer);
     // Drawing lives with the renderer (render/lit_mesh.cpp).
     void drawLit(Vec3 translation, Vec3 viewer);
-    // The same, only the faces whose three corners lie at a depth greater
-    // than `split` after the translation (`nearPart`), or only the others;
-    // all of them when `split` is not a number. Without the normals, which
-    // only OpenGL's own lighting would read.
-    void drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart);
-
-private:
-    void drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart, bool normals);
 };

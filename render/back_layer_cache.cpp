@@ -2,13 +2,6 @@
 // Keeping and restoring the still back layers.
 #include "render/back_layer_cache.h"
 
-BackLayerCache& backLayerCache() {
-    // One per path, so tests can switch paths between frames; never
-    // destroyed, as the context may be gone at exit.
-    static BackLayerCache* caches = new BackLayerCache[3];
-    return caches[static_cast<int>(drawPath())];
-}
-
 bool BackLayerCache::restore(const ViewKey& key, const std::function<void()>& drawDepth) {
     if (!valid || key != kept) return false;
     store.restore(drawDepth);
@@ -17,11 +10,11 @@ bool BackLayerCache::restore(const ViewKey& key, const std::function<void()>& dr
     return true;
 }
 
-void BackLayerCache::offer(const ViewKey& key) {
+void BackLayerCache::offer(const ViewKey& key, DrawPath path) {
     const bool still = key == last;
     last = key;
     if (!still) return;
-    if (!store.fitsViewport() && !store.allocate(drawPath())) return;
+    if (!store.fitsViewport() && !store.allocate(path)) return;
     store.store();
     kept = key;
     valid = true;

@@ -14,14 +14,11 @@ class BackLayerCache {
 public:
     // Puts the layers back when they were kept for `key`; true then.
     bool restore(const ViewKey& key, const std::function<void()>& drawDepth);
-    // After the layers were drawn afresh for `key`: keeps them once the view
-    // is the same two frames running (a shaking view would only pay the copy).
-    void offer(const ViewKey& key);
+    // After the layers were drawn afresh for `key`: keeps them, as `path`
+    // keeps pixels, once the view is the same two frames running (a shaking
+    // view would only pay the copy).
+    void offer(const ViewKey& key, DrawPath path);
     void reset();
-    // Whether restore would put the layers back, or offer keep them, for
-    // `key`: the layers must then be drawn whole.
-    bool holds(const ViewKey& key) const { return valid && key == kept; }
-    bool wouldKeep(const ViewKey& key) const { return key == last; }
 
     long hits = 0;  // frames put back from the copy
 
@@ -31,6 +28,3 @@ private:
     ViewKey last;
     bool valid = false;
 };
-
-// The current path's cache.
-BackLayerCache& backLayerCache();

@@ -66,10 +66,10 @@ void Clouds::sortByDepth() {
                      });
 }
 
-void Clouds::draw() {
+void Clouds::draw(QuadDrawer& quads) {
     sortByDepth();
     for (const auto& cloud : cloudList) {
-        drawQuad(cloud->texture, cloud->x, cloud->x + cloud->width, cloud->y + cloud->height,
-                 cloud->y, 0, 1, 1, 0, cloud->z, 1, 1, 1, 1);
+        drawPlainQuad(quads, cloud->texture, cloud->x, cloud->x + cloud->width,
+                      cloud->y + cloud->height, cloud->y, cloud->z);
     }
 }

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+class QuadDrawer;
+
 struct Cloud {
     float x = 0;  // left edge
     float y = 0;  // bottom edge
@@ -40,6 +42,6 @@ public:
     void spawnCloud();
     void update(float dt, float speedFactor);
     // Sorts by depth (stable, farthest first) and draws.
-    void draw();
+    void draw(QuadDrawer& quads);
     void sortByDepth();
 };

@@ -1,36 +1,24 @@
 // SPDX-License-Identifier: MIT
-// Start-up capability checks and the path the frames take.
+// What the driver offers of the drawing paths.
 #include "render/draw_path.h"
 
 #include <GL/gl.h>
 
-#include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <string>
 
-#include "render/back_layer_cache.h"
 #include "render/frame_store.h"
 #include "render/gl_entry_points.h"
-#include "render/ground_cover.h"
-#include "render/overlay_cache.h"
 
 namespace {
-DrawPath current = DrawPath::Plain;
-
-bool hasExtension(const char* name) {
+bool hasExtension(const std::string& name) {
     const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (!all) return false;
-    const size_t n = std::strlen(name);
-    for (const char* p = std::strstr(all, name); p; p = std::strstr(p + 1, name)) {
-        if ((p == all || p[-1] == ' ') && (p[n] == ' ' || p[n] == '\0')) return true;
-    }
-    return false;
+    return all && (" " + std::string(all) + " ").find(" " + name + " ") != std::string::npos;
 }
 
 int glMajorVersion() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    int major = 0, minor = 0;
-    if (!version || std::sscanf(version, "%d.%d", &major, &minor) < 1) return 0;
-    return major;
+    return version ? std::atoi(version) : 0;  // "4.5 (Compatibility Profile) ..."
 }
 
 // Sets the path's buffers up on a small corner, without copying, so
@@ -63,31 +51,6 @@ bool drawPathSupported(DrawPath path) {
     return false;
 }
 
-DrawPath forceDrawPath(DrawPath path) {
-    current = drawPathSupported(path) ? path : DrawPath::Plain;
-    return current;
-}
-
-void dropDrawCaches() {
-    const DrawPath kept = current;
-    for (DrawPath path : {DrawPath::Plain, DrawPath::TextureCopy, DrawPath::FramebufferBlit}) {
-        current = path;
-        backLayerCache().reset();
-        overlayCache().reset();
-    }
-    current = kept;
-    forgetOpaqueBottoms();
-}
-
-DrawPath chooseDrawPath() {
-    for (DrawPath path : {DrawPath::FramebufferBlit, DrawPath::TextureCopy}) {
-        if (forceDrawPath(path) == path) return path;
-    }
-    return forceDrawPath(DrawPath::Plain);
-}
-
-DrawPath drawPath() { return current; }
-
 const char* drawPathName(DrawPath path) {
     switch (path) {
         case DrawPath::FramebufferBlit:
@@ -98,9 +61,4 @@ const char* drawPathName(DrawPath path) {
             break;
     }
     return "plain";
-}
-
-DrawTechniques& drawTechniques() {
-    static DrawTechniques techniques;
-    return techniques;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Which of the pixel-identical ways of drawing a frame the game takes.
+// The pixel-identical ways of drawing a frame, and which of them the driver offers.
 #pragma once
 
 // Plain: every layer drawn afresh each frame, exactly as described.
@@ -11,35 +11,19 @@
 // Every path gives the same pixels; the two caching ones do less work.
 enum class DrawPath { Plain, TextureCopy, FramebufferBlit };
 
-// Probes the current context and takes the best path it supports. Called
-// once the window exists.
-DrawPath chooseDrawPath();
 // Whether the current context can take `path`.
 bool drawPathSupported(DrawPath path);
-// For tests and benchmarks: takes `path` if supported, else Plain, and
-// returns the path taken. Each path keeps caches of its own, so paths can be
-// switched between frames.
-DrawPath forceDrawPath(DrawPath path);
-// Frees every path's caches and what they learnt of the pictures (which may
-// be gone).
-void dropDrawCaches();
-DrawPath drawPath();
-// True when the caching paths' draw-state choices apply.
-inline bool drawOptimised() { return drawPath() != DrawPath::Plain; }
 const char* drawPathName(DrawPath path);
 
 // The caching paths' techniques, each on unless a benchmark turns it off to
 // weigh it. Every combination gives the same pixels.
 struct DrawTechniques {
     bool backLayerCache = true;
-    bool replaceForWhite = true;
+    bool overlayCache = true;
+    bool overlayWithoutDepthTest = true;
+    bool overlayBlocks = true;
     bool opaqueBackdrop = true;
     bool meshesWithoutBlend = true;
-    bool overlayWithoutDepthTest = true;
-    bool overlayCache = true;
-    bool groundHiddenRows = true;
-    bool mountainsFirst = true;
+    bool replaceForWhite = true;
     bool textureKeptBeforePop = true;
-    bool overlayBlocks = true;
 };
-DrawTechniques& drawTechniques();

@@ -6,7 +6,6 @@
 #include <GL/glext.h>
 
 #include "render/gl_entry_points.h"
-#include "render/quad_state.h"
 
 namespace {
 constexpr GLenum kFlipY = 0x8BBB;  // GL_FRAMEBUFFER_FLIP_Y_MESA
@@ -16,9 +15,9 @@ int powerOfTwoAtLeast(int n) {
     while (p < n) p *= 2;
     return p;
 }
-}  // namespace
 
-unsigned int windowDepthFormat() {
+// The depth format that matches the window's, for a straight depth copy.
+GLenum windowDepthFormat() {
     GLint depthBits = 0, stencilBits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &depthBits);
     glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
@@ -26,6 +25,75 @@ unsigned int windowDepthFormat() {
     if (depthBits == 16) return GL_DEPTH_COMPONENT16;
     if (depthBits == 32) return GL_DEPTH_COMPONENT32;
     return GL_DEPTH_COMPONENT24;
+}
+}  // namespace
+
+bool Framebuffer::make(int width, int height, bool windowCopy) {
+    release();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    const FramebufferCalls& f = framebufferCalls();
+    // Asked of the window, before binding.
+    const GLenum format = windowDepthFormat();
+    GLint windowDepth = 0, windowStencil = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &windowDepth);
+    glGetIntegerv(GL_STENCIL_BITS, &windowStencil);
+    f.genFramebuffers(1, &framebuffer);
+    f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    // The same way up as the window: copies between the two are plain ones,
+    // and sampling a picture into it rounds texture coordinates as the window
+    // does.
+    f.framebufferParameteri(GL_FRAMEBUFFER, kFlipY, GL_TRUE);
+    // A copy of the window: a texture given as BGRA, which the driver stores
+    // as it stores the window, so the colour copy is a plain one too (2 ms
+    // less per copy on llvmpipe than a GL_RGBA8 renderbuffer). Texels to be
+    // drawn back: GL_RGBA8, which llvmpipe samples to the plain drawing's
+    // pixels (stored as BGRA, about 190 pixels of the menu differ).
+    glGenTextures(1, &colour);
+    glBindTexture(GL_TEXTURE_2D, colour);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    if (windowCopy)
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                     nullptr);
+    else
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    f.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
+    bool complete = true;
+    if (windowCopy) {
+        f.genRenderbuffers(1, &depth);
+        f.bindRenderbuffer(GL_RENDERBUFFER, depth);
+        f.renderbufferStorage(GL_RENDERBUFFER, format, width, height);
+        const bool stencil = format == GL_DEPTH24_STENCIL8 || format == GL_DEPTH32F_STENCIL8;
+        f.framebufferRenderbuffer(GL_FRAMEBUFFER,
+                                  stencil ? GL_DEPTH_STENCIL_ATTACHMENT : GL_DEPTH_ATTACHMENT,
+                                  GL_RENDERBUFFER, depth);
+        f.bindRenderbuffer(GL_RENDERBUFFER, 0);
+        // A depth copy needs the very same format as the window's.
+        GLint depthBits = 0, stencilBits = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+        glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+        complete = depthBits == windowDepth && stencilBits == windowStencil;
+    }
+    complete = complete && f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    f.bindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (!complete || glGetError() != GL_NO_ERROR) {
+        release();
+        return false;
+    }
+    return true;
+}
+
+void Framebuffer::release() {
+    if (framebuffer || depth) {
+        const FramebufferCalls& f = framebufferCalls();
+        f.deleteFramebuffers(1, &framebuffer);
+        f.deleteRenderbuffers(1, &depth);
+    }
+    if (colour) glDeleteTextures(1, &colour);
+    framebuffer = colour = depth = 0;
 }
 
 bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
@@ -37,57 +105,12 @@ bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
     width = viewport[2];
     height = viewport[3];
     if (width <= 0 || height <= 0) return false;
-    while (glGetError() != GL_NO_ERROR) {
-    }
 
     if (wanted == DrawPath::FramebufferBlit) {
-        const FramebufferCalls& f = framebufferCalls();
-        // Asked of the window, before binding.
-        const GLenum format = windowDepthFormat();
-        GLint windowDepth = 0, windowStencil = 0;
-        glGetIntegerv(GL_DEPTH_BITS, &windowDepth);
-        glGetIntegerv(GL_STENCIL_BITS, &windowStencil);
-        f.genFramebuffers(1, &framebuffer);
-        f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        // Stored upside down like the window, so the copy is a plain one.
-        f.framebufferParameteri(GL_FRAMEBUFFER, kFlipY, GL_TRUE);
-        // A texture given as BGRA: the driver then stores it as the window
-        // does, and the colour copy is a plain one too (2 ms less per copy
-        // on llvmpipe than a GL_RGBA8 renderbuffer).
-        glGenTextures(1, &colour);
-        glBindTexture(GL_TEXTURE_2D, colour);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
-                     nullptr);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        quadState().forget();
-        f.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
-        f.genRenderbuffers(1, &depth);
-        f.bindRenderbuffer(GL_RENDERBUFFER, depth);
-        f.renderbufferStorage(GL_RENDERBUFFER, format, width, height);
-        const GLenum attachment = format == GL_DEPTH24_STENCIL8 || format == GL_DEPTH32F_STENCIL8
-                                      ? GL_DEPTH_STENCIL_ATTACHMENT
-                                      : GL_DEPTH_ATTACHMENT;
-        f.framebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, depth);
-        f.bindRenderbuffer(GL_RENDERBUFFER, 0);
-        GLint depthBits = 0, stencilBits = 0;
-        glGetIntegerv(GL_DEPTH_BITS, &depthBits);
-        glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
-        // A depth copy needs the very same format as the window's.
-        const bool complete =
-            f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE &&
-            depthBits == windowDepth && stencilBits == windowStencil;
-        f.bindFramebuffer(GL_FRAMEBUFFER, 0);
-        path = wanted;
-        if (complete && tryCopy) store();
-        if (!complete || glGetError() != GL_NO_ERROR) {
-            release();
-            return false;
+        if (!copy.make(width, height, true)) return false;
+    } else if (wanted == DrawPath::TextureCopy) {
+        while (glGetError() != GL_NO_ERROR) {
         }
-        return true;
-    }
-
-    if (wanted == DrawPath::TextureCopy) {
         GLint maxSize = 0;
         glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
         // Powers of two: OpenGL 1.1 has no other texture sizes.
@@ -101,40 +124,36 @@ bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA,
                      GL_UNSIGNED_BYTE, nullptr);
         glBindTexture(GL_TEXTURE_2D, 0);
-        quadState().forget();
-        path = wanted;
-        if (glGetError() != GL_NO_ERROR) {
-            release();
-            return false;
-        }
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    path = wanted;
+    if (path == DrawPath::FramebufferBlit && tryCopy) store();
+    if (glGetError() != GL_NO_ERROR) {
+        release();
+        return false;
+    }
+    return true;
 }
 
 bool FrameStore::fitsViewport() const {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    return allocated() && viewport[0] == x && viewport[1] == y && viewport[2] == width &&
-           viewport[3] == height;
+    return path != DrawPath::Plain && viewport[0] == x && viewport[1] == y &&
+           viewport[2] == width && viewport[3] == height;
 }
 
 void FrameStore::release() {
-    if (framebuffer || depth) {
-        const FramebufferCalls& f = framebufferCalls();
-        f.deleteFramebuffers(1, &framebuffer);
-        f.deleteRenderbuffers(1, &depth);
-    }
-    if (colour) glDeleteTextures(1, &colour);
+    copy.release();
     if (texture) glDeleteTextures(1, &texture);
-    framebuffer = colour = depth = texture = 0;
+    texture = 0;
     path = DrawPath::Plain;
 }
 
 void FrameStore::store() {
     if (path == DrawPath::FramebufferBlit) {
         const FramebufferCalls& f = framebufferCalls();
-        f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+        f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, copy.framebuffer);
         f.blitFramebuffer(x, y, x + width, y + height, 0, 0, width, height,
                           GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
         f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
@@ -142,38 +161,31 @@ void FrameStore::store() {
         glBindTexture(GL_TEXTURE_2D, texture);
         glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, width, height);
         glBindTexture(GL_TEXTURE_2D, 0);
-        quadState().forget();
     }
 }
 
 void FrameStore::restore(const std::function<void()>& drawDepth) {
     if (path == DrawPath::FramebufferBlit) {
         const FramebufferCalls& f = framebufferCalls();
-        f.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+        f.bindFramebuffer(GL_READ_FRAMEBUFFER, copy.framebuffer);
         f.blitFramebuffer(0, 0, width, height, x, y, x + width, y + height,
                           GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
         f.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
         return;
     }
     if (path != DrawPath::TextureCopy) return;
-    const GLboolean blend = glIsEnabled(GL_BLEND);
-    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
     glDisable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     drawTexelForPixel(texture, static_cast<float>(width) / static_cast<float>(textureWidth),
                       static_cast<float>(height) / static_cast<float>(textureHeight));
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    quadState().forget();
     // The depth the layers wrote, without touching the colour just put back.
     glEnable(GL_DEPTH_TEST);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDisable(GL_TEXTURE_2D);
     drawDepth();
-    glEnable(GL_TEXTURE_2D);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    if (!depthTest) glDisable(GL_DEPTH_TEST);
-    if (blend) glEnable(GL_BLEND);
+    glPopAttrib();
 }
 
 void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuads) {
@@ -188,24 +200,21 @@ void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuad
     emitQuads();
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
-    quadState().forget();
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
 }
 
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown) {
-    const float tBottom = upsideDown ? tMax : 0;
-    const float tTop = upsideDown ? 0 : tMax;
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax) {
     drawWindowQuads(texture, [&] {
-        glTexCoord2f(0, tBottom);
+        glTexCoord2f(0, 0);
         glVertex2f(-1, -1);
-        glTexCoord2f(sMax, tBottom);
+        glTexCoord2f(sMax, 0);
         glVertex2f(1, -1);
-        glTexCoord2f(sMax, tTop);
+        glTexCoord2f(sMax, tMax);
         glVertex2f(1, 1);
-        glTexCoord2f(0, tTop);
+        glTexCoord2f(0, tMax);
         glVertex2f(-1, 1);
     });
 }

@@ -1,10 +1,23 @@
 // SPDX-License-Identifier: MIT
-// A copy of the window's colour and depth over the viewport, to put back later.
+// Pixels kept off the window: framebuffer objects, the copy of the window, drawing them back.
 #pragma once
 
 #include <functional>
 
 #include "render/draw_path.h"
+
+// A framebuffer object drawn into the same way up as the window
+// (GL_MESA_framebuffer_flip_y) with a colour texture: for a copy of the
+// window (`windowCopy`) stored as the window is, with a depth buffer in the
+// window's format; else texels to be drawn back by sampling. Names are 0
+// until made.
+struct Framebuffer {
+    unsigned int framebuffer = 0, colour = 0, depth = 0;
+
+    // False, with nothing left made, when the driver refuses.
+    bool make(int width, int height, bool windowCopy);
+    void release();
+};
 
 class FrameStore {
 public:
@@ -13,29 +26,27 @@ public:
     // certain (the first copy costs the driver some set-up time).
     bool allocate(DrawPath path, bool tryCopy = true);
     void release();
-    bool allocated() const { return path != DrawPath::Plain; }
     // Allocated for the viewport as it stands now.
     bool fitsViewport() const;
     // The window's back buffer into the copy.
     void store();
     // The copy back into the window. The texture copy holds colour only:
     // `drawDepth` then redraws the same geometry into the depth buffer alone.
+    // Leaves the draw state as it found it.
     void restore(const std::function<void()>& drawDepth);
 
 private:
     DrawPath path = DrawPath::Plain;
     int x = 0, y = 0, width = 0, height = 0;
-    unsigned int framebuffer = 0, colour = 0, depth = 0;  // FramebufferBlit
-    unsigned int texture = 0;                             // TextureCopy
+    Framebuffer copy;          // FramebufferBlit
+    unsigned int texture = 0;  // TextureCopy
     int textureWidth = 0, textureHeight = 0;
 };
 
-// The depth format that matches the window's, for a straight depth copy.
-unsigned int windowDepthFormat();
 // Draws `texture` texel for pixel over the viewport (its lower left sMax by
-// tMax part; rows in reverse when `upsideDown`), with the current colour,
-// environment and blending.
-void drawTexelForPixel(unsigned int texture, float sMax, float tMax, bool upsideDown = false);
+// tMax part), with the current colour, environment and blending.
+void drawTexelForPixel(unsigned int texture, float sMax, float tMax);
 // Binds `texture` and runs `emitQuads` between glBegin(GL_QUADS) and glEnd
-// with both matrices at identity, so vertices are in window units of -1..1.
+// with both matrices at identity, so vertices are in window units of -1..1;
+// leaves texture 0 bound.
 void drawWindowQuads(unsigned int texture, const std::function<void()>& emitQuads);

@@ -2,8 +2,6 @@
 // Drawing a mesh with the colours its lighting gives it.
 #include <GL/gl.h>
 
-#include <cmath>
-
 #include "geometry/tri_mesh.h"
 #include "render/lighting.h"
 
@@ -18,17 +16,6 @@ void setLitColor(Vec3 ambient, Vec3 specular, Vec3 diffuse, Vec3 factor) {
 }  // namespace
 
 void TriMesh::drawLit(Vec3 translation, Vec3 viewer) {
-    drawLitFaces(translation, viewer, std::nanf(""), false, true);
-}
-
-void TriMesh::drawLitPart(Vec3 translation, Vec3 viewer, float split, bool nearPart) {
-    drawLitFaces(translation, viewer, split, nearPart, false);
-}
-
-void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool nearPart,
-                           bool normals) {
-    const bool all = std::isnan(split);
-    const float localSplit = split - translation.z;
     glPushMatrix();
     glTranslatef(translation.x, translation.y, translation.z);
     updateSpecular(translation, viewer);
@@ -43,12 +30,6 @@ void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool near
     for (size_t i = 0; i < triangles.size(); ++i) {
         const Triangle& t = triangles[i];
         if (!t.visible) continue;
-        if (!all) {
-            const bool isNear = vertices[t.index0].z > localSplit &&
-                              vertices[t.index1].z > localSplit &&
-                              vertices[t.index2].z > localSplit;
-            if (isNear != nearPart) continue;
-        }
         // Faces past the per-face arrays (stale data) are lit by ambient only.
         Vec3 specular = i < faceSpecular.size() ? faceSpecular[i] : Vec3{};
         Vec3 diffuse = i < faceDiffuse.size() ? faceDiffuse[i] : Vec3{};
@@ -62,7 +43,7 @@ void TriMesh::drawLitFaces(Vec3 translation, Vec3 viewer, float split, bool near
                 factor = {v.r, v.g, v.b};
                 setLitColor(ambient, specular, diffuse, factor);
             }
-            if (normals) glNormal3f(v.nx, v.ny, v.nz);
+            glNormal3f(v.nx, v.ny, v.nz);
             glVertex3f(v.x, v.y, v.z);
         }
     }

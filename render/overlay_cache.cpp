@@ -5,56 +5,15 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include "render/draw_path.h"
-#include "render/frame_store.h"
 #include "render/gl_entry_points.h"
-#include "render/quad_state.h"
 
 namespace {
-constexpr GLenum kFlipY = 0x8BBB;  // GL_FRAMEBUFFER_FLIP_Y_MESA
 // Squares of 16 pixels: smaller ones leave out little more of the picture.
 constexpr int kBlock = 16;
-}
-
-OverlayCache& overlayCache() {
-    // One per path, as the back-layer caches; never destroyed.
-    static OverlayCache* caches = new OverlayCache[3];
-    return caches[static_cast<int>(drawPath())];
-}
-
-bool OverlayCache::allocate(int w, int h) {
-    reset();
-    const FramebufferCalls& f = framebufferCalls();
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    quadState().forget();
-    f.genFramebuffers(1, &framebuffer);
-    f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    // Rasterised the same way up as the window (an unflipped target rounds
-    // some texture coordinates apart), so its rows are read back upside down.
-    f.framebufferParameteri(GL_FRAMEBUFFER, kFlipY, GL_TRUE);
-    f.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    const bool complete = f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    f.bindFramebuffer(GL_FRAMEBUFFER, 0);
-    if (!complete || glGetError() != GL_NO_ERROR) {
-        reset();
-        return false;
-    }
-    width = w;
-    height = h;
-    return true;
-}
+}  // namespace
 
 void OverlayCache::reset() {
-    if (framebuffer) framebufferCalls().deleteFramebuffers(1, &framebuffer);
-    if (texture) glDeleteTextures(1, &texture);
-    framebuffer = texture = 0;
+    texels.release();
     width = height = 0;
     valid = false;
     shown.clear();
@@ -62,68 +21,69 @@ void OverlayCache::reset() {
     hits = 0;
 }
 
-bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawWhite) {
-    if (drawPath() != DrawPath::FramebufferBlit) return false;
+bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawQuad) {
     const bool still = key == last;
     last = key;
     if (!valid || key != kept) {
         if (!still) return false;
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        if ((viewport[2] != width || viewport[3] != height) &&
-            !allocate(viewport[2], viewport[3]))
-            return false;
-        // Sample the picture alone: every pixel gets the filtered texel,
-        // alpha included.
-        const FramebufferCalls& f = framebufferCalls();
-        GLfloat colour[4];
-        glGetFloatv(GL_CURRENT_COLOR, colour);
-        GLfloat clear[4];
-        glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-        f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        glViewport(0, 0, width, height);
-        glClearColor(0, 0, 0, 0);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glDisable(GL_BLEND);
-        glDisable(GL_DEPTH_TEST);
-        glColor4f(1, 1, 1, 1);
-        drawWhite();
-        glEnable(GL_BLEND);
-        glEnable(GL_DEPTH_TEST);
-        glColor4fv(colour);
-        glClearColor(clear[0], clear[1], clear[2], clear[3]);
-        f.bindFramebuffer(GL_FRAMEBUFFER, 0);
-        glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+        if (viewport[2] != width || viewport[3] != height) {
+            reset();
+            if (!texels.make(viewport[2], viewport[3], false)) return false;
+            width = viewport[2];
+            height = viewport[3];
+        }
+        sample(drawQuad);
         kept = key;
         valid = true;
-        findShownBlocks();
     }
-    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
     glDisable(GL_DEPTH_TEST);
-    quadState().env(GL_MODULATE);
-    if (drawTechniques().overlayBlocks) drawShownBlocks();
-    else drawTexelForPixel(texture, 1, 1, true);
-    if (depthTest) glEnable(GL_DEPTH_TEST);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    drawShownBlocks();
+    glPopAttrib();
     ++hits;
     return true;
 }
 
-void OverlayCache::findShownBlocks() {
-    glBindTexture(GL_TEXTURE_2D, texture);
+// The picture alone, replacing: every pixel gets the filtered texel, alpha
+// included. Then the blocks that show anything (all of it when they are
+// not to be left out).
+void OverlayCache::sample(const std::function<void()>& drawQuad) {
+    const FramebufferCalls& f = framebufferCalls();
+    glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_VIEWPORT_BIT | GL_ENABLE_BIT |
+                 GL_TEXTURE_BIT);
+    f.bindFramebuffer(GL_FRAMEBUFFER, texels.framebuffer);
+    glViewport(0, 0, width, height);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glColor4f(1, 1, 1, 1);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    drawQuad();
+    f.bindFramebuffer(GL_FRAMEBUFFER, 0);
+    glPopAttrib();
+
+    shown = {{0, 0, width, height}};
+    if (!techniques.overlayBlocks) return;
+    glBindTexture(GL_TEXTURE_2D, texels.colour);
     const std::vector<unsigned char> alpha = boundTextureAlpha(width, height);
     glBindTexture(GL_TEXTURE_2D, 0);
-    quadState().forget();
     shown = blocksShowingAlpha(alpha, width, height, kBlock);
 }
 
-// The kept texels of the shown blocks, texel for pixel, as drawTexelForPixel
-// draws them upside down: texture row r lies on window row height - 1 - r.
+// The kept texels of the shown blocks, texel for pixel. The framebuffer is
+// drawn the same way up as the window (an unflipped one rounds some texture
+// coordinates apart), so its rows read back upside down: texture row r lies
+// on window row height - 1 - r.
 // Every pixel centre lies half a texel inside its texel, so nearest
 // filtering picks the same texel from these quads as from one over the
 // window; the quads share only edges, so no pixel is blended twice.
 void OverlayCache::drawShownBlocks() const {
     const float w = static_cast<float>(width), h = static_cast<float>(height);
-    drawWindowQuads(texture, [&] {
+    drawWindowQuads(texels.colour, [&] {
         for (const TexelBox& b : shown) {
             const float s0 = static_cast<float>(b.x0) / w, s1 = static_cast<float>(b.x1) / w;
             const float t0 = static_cast<float>(b.y0) / h, t1 = static_cast<float>(b.y1) / h;

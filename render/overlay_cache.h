@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "render/alpha_blocks.h"
+#include "render/draw_path.h"
+#include "render/frame_store.h"
 #include "render/view_key.h"
 
 // Linear filtering of the 1280 x 720 picture is most of its cost. The
@@ -17,28 +19,27 @@
 // leave the window as it is, and without the depth test they write nothing.
 class OverlayCache {
 public:
+    explicit OverlayCache(const DrawTechniques& techniques) : techniques(techniques) {}
+
     // Draws the picture from the kept texels when they were sampled for
     // `key`, sampling them first when the view held still since last frame;
-    // `drawWhite` draws the picture's quad untinted, opaque white. The
+    // `drawQuad` binds the picture, draws its quad and unbinds it. The
     // current colour must already be the picture's. False when the picture
-    // is to be drawn as usual.
-    bool draw(const ViewKey& key, const std::function<void()>& drawWhite);
+    // is to be drawn as usual. Leaves texture 0 bound.
+    bool draw(const ViewKey& key, const std::function<void()>& drawQuad);
     void reset();
 
     long hits = 0;  // pictures drawn from the kept texels
 
 private:
-    bool allocate(int width, int height);
-    void findShownBlocks();
+    void sample(const std::function<void()>& drawQuad);
     void drawShownBlocks() const;
 
-    unsigned int framebuffer = 0, texture = 0;
+    const DrawTechniques& techniques;
+    Framebuffer texels;
     int width = 0, height = 0;
     std::vector<TexelBox> shown;  // blocks of kept texels with alpha, texture rows
     ViewKey kept;
     ViewKey last;
     bool valid = false;
 };
-
-// The current path's cache.
-OverlayCache& overlayCache();

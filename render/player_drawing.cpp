@@ -5,7 +5,6 @@
 #include "gameplay/player.h"
 #include "geometry/random.h"
 #include "render/quad.h"
-#include "render/quad_state.h"
 
 namespace {
 // Engine shake of a car standing on the ground: -0.02 to 0.02.
@@ -21,26 +20,24 @@ constexpr SheetRect kSmallWheelRect{0.60546875f, 0.6640625f, 0.10546875f, 0.2226
 constexpr SheetRect kBigWheelRect{0.720703125f, 0.923828125f, 0.10546875f, 0.51171875f};
 
 // Every sheet quad is followed by a matrix pop.
-void drawSheetQuad(unsigned int texture, const SheetRect& rect, float width, float height,
-                   float z, float c) {
-    quadState().popFollows = true;
-    drawQuad(texture, 0, width, height, 0, rect.sLeft, rect.sRight, rect.tTop, rect.tBottom, z,
-             1, c, c, 1);
-    quadState().popFollows = false;
+void drawSheetQuad(QuadDrawer& quads, unsigned int texture, const SheetRect& rect, float width,
+                   float height, float z, float c) {
+    quads.draw(texture, 0, width, height, 0, rect.sLeft, rect.sRight, rect.tTop, rect.tBottom, z,
+               1, c, c, 1, true);
 }
 
-void drawWheel(unsigned int texture, const SheetRect& rect, float left, float size, float angle,
-               float jitter, float z, float c) {
+void drawWheel(QuadDrawer& quads, unsigned int texture, const SheetRect& rect, float left,
+               float size, float angle, float jitter, float z, float c) {
     glPushMatrix();
     glTranslatef(left + size * 0.5f, size * 0.5f, 0);
     glRotatef(angle, 0, 0, 1);
     glTranslatef(-size * 0.5f, jitter - size * 0.5f, 0);
-    drawSheetQuad(texture, rect, size, size, z, c);
+    drawSheetQuad(quads, texture, rect, size, size, z, c);
     glPopMatrix();
 }
 }  // namespace
 
-void Player::draw(const TextureTable& textures, bool still) {
+void Player::draw(const TextureTable& textures, bool still, QuadDrawer& quads) {
     // The three draws are always made so the random sequence does not depend
     // on whether the car shakes.
     float j1 = engineJitter();
@@ -65,19 +62,19 @@ void Player::draw(const TextureTable& textures, bool still) {
     if (health == 0) glTranslatef(0, -0.1f, 0);
     glRotatef(turretAngle, 0, 0, 1);
     glTranslatef(0, -turretHeight * 0.5f, 0);
-    drawSheetQuad(sheet, kTurretRect, turretWidth, turretHeight, turretZ - 0.00001f, c);
+    drawSheetQuad(quads, sheet, kTurretRect, turretWidth, turretHeight, turretZ - 0.00001f, c);
     glPopMatrix();
 
     // A car without health sags and stops shaking.
     glPushMatrix();
     glTranslatef(0, health > 0 ? j1 : -0.1f, 0);
     glRotatef(j2 * 10, 0, 0, 1);
-    drawSheetQuad(sheet, kBodyRect, bodyWidth, bodyHeight, z, c);
+    drawSheetQuad(quads, sheet, kBodyRect, bodyWidth, bodyHeight, z, c);
     glPopMatrix();
 
-    drawWheel(sheet, kSmallWheelRect, smallWheelX, smallWheelSize, smallWheelAngle, j2,
+    drawWheel(quads, sheet, kSmallWheelRect, smallWheelX, smallWheelSize, smallWheelAngle, j2,
               z + 0.00001f, c);
-    drawWheel(sheet, kBigWheelRect, bigWheelX, bigWheelSize, bigWheelAngle, j3, z + 0.00001f, c);
+    drawWheel(quads, sheet, kBigWheelRect, bigWheelX, bigWheelSize, bigWheelAngle, j3, z + 0.00001f, c);
 
     glPopMatrix();
 }

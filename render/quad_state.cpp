@@ -4,21 +4,29 @@
 
 #include <GL/gl.h>
 
-QuadState& quadState() {
-    static QuadState state;
-    return state;
-}
-
-void QuadState::beginFrame() {
-    inFrame = true;
-    forget();
-}
-
 void QuadState::endFrame() {
-    inFrame = false;
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    forget();
+    bind(0);
+    env(GL_MODULATE);
+}
+
+void QuadState::draw(unsigned int texture, float xLeft, float xRight, float yTop, float yBottom,
+                     float sLeft, float sRight, float tTop, float tBottom, float z, float red,
+                     float green, float blue, float alpha, bool popFollows) {
+    const bool white = setQuadColor(z, red, green, blue, alpha);
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    env(white && techniques.replaceForWhite ? GL_REPLACE : GL_MODULATE);
+    bind(texture);
+    emitQuad(xLeft, xRight, yTop, yBottom, sLeft, sRight, tTop, tBottom, z);
+    if (!popFollows || !techniques.textureKeptBeforePop) bind(0);
+}
+
+void QuadState::beginMeshes() {
+    bind(0);
+    if (techniques.meshesWithoutBlend) glDisable(GL_BLEND);
+}
+
+void QuadState::endMeshes() {
+    if (techniques.meshesWithoutBlend) glEnable(GL_BLEND);
 }
 
 void QuadState::env(int mode) {

@@ -63,8 +63,7 @@ void ModelManager::updateFrame() {
         transitionProgress = static_cast<float>(dt * 0.5 + transitionProgress);
         if (transitionProgress >= 1) {
             transitionProgress = 1;
-            gameState = Playing;
-            enterState(Playing);
+            switchState(Playing);
         } else {
             player->x = (transitionToX - transitionFromX) * transitionProgress + transitionFromX;
         }
@@ -94,8 +93,7 @@ void ModelManager::runTransitionOut(double dt, float dtf, float k) {
     if (!(transitionProgress > 0)) {
         transitionProgress = 0;
         if (gameState == LeavingPlay) {
-            gameState = InitialMenu;
-            enterState(InitialMenu);
+            switchState(InitialMenu);
         } else {
             gameState = DeathMenu;
         }

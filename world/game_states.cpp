@@ -2,8 +2,8 @@
 // What each game state does on entry.
 #include "world/model_manager.h"
 
-// Entry actions, run right after gameState has been set to `state`.
-void ModelManager::enterState(int state) {
+void ModelManager::switchState(int state) {
+    gameState = state;
     switch (state) {
     case InitialMenu:
         // A smaller reset than resetGame: the lists keep what they hold.

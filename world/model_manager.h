@@ -22,6 +22,9 @@
 #include "world/game_clock.h"
 #include "world/screen_shake.h"
 
+class DrawCaches;
+class QuadDrawer;
+
 enum GameState : int {
     InitialMenu = 0,
     EnteringPlay = 1,
@@ -86,7 +89,8 @@ public:
     ~ModelManager();
 
     void resetGame();
-    void enterState(int state);
+    // Sets gameState and runs the new state's entry action.
+    void switchState(int state);
     void updateFrame();
     // Clouds and the mountain hand-over, on the worker, with the scroll
     // figures as they stood when the frame launched it.
@@ -107,24 +111,23 @@ public:
     void loadTextures(const TextureLoader& loader);
     void loadTexture(int index, std::string path, const TextureLoader& loader);
 
-    void drawScene();
-    void drawPlay(bool carStill);
-    void drawBackground();
-    void drawParticles();
-    void drawCreatures();
+    // Draws the frame by the path `caches` took, with what it keeps.
+    void drawScene(DrawCaches& caches);
+    // The layers, their quads drawn by `quads`.
+    void drawPlay(bool carStill, DrawCaches& caches, QuadDrawer& quads);
+    void drawBackground(DrawCaches& caches, QuadDrawer& quads);
+    void drawParticles(QuadDrawer& quads);
+    void drawCreatures(QuadDrawer& quads);
     void drawAirEnemy(const AirEnemy& enemy, float depthOffset, float viewerX, float viewerY,
-                      float viewerZ);
-    void drawBullets();
-    void drawGround();
-    void drawExplosions();
-    void drawOverlay(int index);
+                      float viewerZ, QuadDrawer& quads);
+    void drawBullets(QuadDrawer& quads);
+    void drawGround(QuadDrawer& quads);
+    void drawExplosions(QuadDrawer& quads);
+    void drawOverlay(int index, DrawCaches& caches, QuadDrawer& quads);
 
 private:
     void buildMountains();
-    enum class MountainFaces { All, Near, Far };
-    void drawMountains(MountainFaces faces);
-    void drawBackLayersFast(float depth, float moonShrink);
-    void coverGroundHiddenRows();
+    void drawMountains(QuadDrawer& quads);
     void runTransitionOut(double dt, float dtf, float k);
 };
 

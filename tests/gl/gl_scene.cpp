@@ -10,18 +10,14 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/camera.h"
 #include "app/hidden_modes.h"
 #include "support/gl_window.h"
 
 void GlScene::SetUp() {
     ensureGlWindow();
     tintMode = false;
-    glViewport(0, 0, kWidth, kHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const double h = 100 * std::tan(0.04363323125);
-    glFrustum(-h * 1.7777777910232544, h * 1.7777777910232544, -h, h, 100, 200);
-    glMatrixMode(GL_MODELVIEW);
+    setProjection();
     glLoadIdentity();
     glTranslatef(-10, -4, -150);
 

@@ -2,6 +2,7 @@
 // Drawing tests: the cloud layer.
 #include "gl_scene.h"
 #include "render/clouds.h"
+#include "render/quad.h"
 
 namespace {
 using CloudDrawing = GlScene;
@@ -27,7 +28,7 @@ TEST_F(CloudDrawing, FarCloudsAreDrawnFirstSoNearOnesBlendOverThem) {
     // The near, half-clear cloud comes first in the list.
     layer.cloudList.push_back(cloudAt(2, 2, -29.1f, 4, halfRed));
     layer.cloudList.push_back(cloudAt(4, 2.5f, -29.9f, 4, blue));
-    layer.draw();
+    layer.draw(plainQuads());
     readFrame();
 
     EXPECT_FLOAT_EQ(layer.cloudList[0]->z, -29.9f);

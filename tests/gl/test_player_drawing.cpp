@@ -7,6 +7,7 @@
 #include "gameplay/player.h"
 #include "geometry/random.h"
 #include "gl_scene.h"
+#include "render/quad.h"
 
 namespace {
 // A 1024 x 1024 stand-in for the car's sprite sheet: the body's rectangle is
@@ -41,7 +42,7 @@ protected:
     }
     void redraw(bool still) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        car.draw(textures, still);
+        car.draw(textures, still, plainQuads());
         readFrame();
     }
     TextureTable textures{};

@@ -11,7 +11,7 @@ using Quads = GlScene;
 
 TEST_F(Quads, APlainQuadCoversItsRectangleAtTheRightScale) {
     const unsigned int white = solidTexture(255, 255, 255);
-    drawPlainQuad(white, 2, 6, 3, 1, 0);
+    drawPlainQuad(plainQuads(), white, 2, 6, 3, 1, 0);
     readFrame();
     const PixelBox box = boxOf(255, 255, 255);
     expectBoxNear(box, projectedBox(2, 6, 1, 3, 0));
@@ -85,7 +85,7 @@ TEST_F(Quads, TextureZeroIsBoundAndTheQuadStillDrawn) {
 
 TEST_F(Quads, ASpriteFrameIsMovedByItsOffsetNotResized) {
     const unsigned int white = solidTexture(255, 255, 255);
-    drawSpriteFrame(oneFrame(white, {0.1f, -0.2f, 0.001f}), 2, 1.5f, 3, 2, 0);
+    drawSpriteFrame(plainQuads(), oneFrame(white, {0.1f, -0.2f, 0.001f}), 2, 1.5f, 3, 2, 0);
     readFrame();
     expectBoxNear(boxOf(255, 255, 255), projectedBox(3.1f, 5.1f, 1.8f, 3.3f, 0.001f));
 }
@@ -96,7 +96,7 @@ TEST_F(Quads, ASpriteFrameShowsTheCurrentFramesTexture) {
     a.frameDurations.push_back(1);
     a.frameOffsets.push_back({1, 0, 0});
     a.frame = 1;
-    drawSpriteFrame(a, 1, 1, 0, 0, 0);
+    drawSpriteFrame(plainQuads(), a, 1, 1, 0, 0, 0);
     readFrame();
     EXPECT_TRUE(boxOf(255, 0, 0, 0).empty());
     expectBoxNear(boxOf(0, 0, 255, 0), projectedBox(1, 2, 0, 1, 0));
@@ -105,7 +105,7 @@ TEST_F(Quads, ASpriteFrameShowsTheCurrentFramesTexture) {
 TEST_F(Quads, ARotatedSpriteTurnsAboutItsCentre) {
     const unsigned int white = solidTexture(255, 255, 255);
     // A 2 x 1 quad at (5, 3): centre (6, 3.5). A quarter turn makes it 1 x 2.
-    drawRotatedSpriteFrame(oneFrame(white, {}), 90, 1, 5, 3, 0, 2, 1);
+    drawRotatedSpriteFrame(plainQuads(), oneFrame(white, {}), 90, 1, 5, 3, 0, 2, 1);
     GLdouble after[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, after);
     readFrame();
@@ -118,7 +118,7 @@ TEST_F(Quads, ARotatedSpriteTurnsAboutItsCentre) {
 
 TEST_F(Quads, ARotatedSpriteUsesItsAlphaAndOffset) {
     const unsigned int white = solidTexture(255, 255, 255);
-    drawRotatedSpriteFrame(oneFrame(white, {1, 1, 0}), 0, 0.5f, 2, 2, 0, 1, 1);
+    drawRotatedSpriteFrame(plainQuads(), oneFrame(white, {1, 1, 0}), 0, 0.5f, 2, 2, 0, 1, 1);
     readFrame();
     expectBoxNear(boxOf(128, 128, 128, 1), projectedBox(3, 4, 3, 4, 0));
 }
@@ -127,7 +127,7 @@ TEST_F(Quads, TintColoursEveryRotatedSprite) {
     tintMode = true;
     const unsigned int white = solidTexture(255, 255, 255);
     // Far behind the backdrop limit, yet the local depth is 0.
-    drawRotatedSpriteFrame(oneFrame(white, {}), 0, 1, 2, 2, -30, 1, 1);
+    drawRotatedSpriteFrame(plainQuads(), oneFrame(white, {}), 0, 1, 2, 2, -30, 1, 1);
     readFrame();
     EXPECT_FALSE(boxOf(255, 128, 0, 1).empty());
     EXPECT_TRUE(boxOf(255, 255, 255, 0).empty());

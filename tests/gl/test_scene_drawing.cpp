@@ -7,6 +7,7 @@
 
 #include "app/hidden_modes.h"
 #include "gl_scene.h"
+#include "render/draw_caches.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -33,10 +34,11 @@ protected:
     }
     void redraw() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        world->drawScene();
+        world->drawScene(plain);
         readFrame();
     }
     std::unique_ptr<ModelManager> world;
+    DrawCaches plain;
     // Kept aside so most tests see only quads.
     std::unique_ptr<Mountains> currentSegment;
     std::unique_ptr<Mountains> nextSegment;
@@ -53,7 +55,7 @@ TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
     for (Case c : {Case{100, 1}, Case{50, 0.5f}, Case{75, 0.75f}}) {
         world->player->health = c.health;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        world->drawBackground();
+        world->drawBackground(plain, plainQuads());
         readFrame();
         // Centred on (0, 9), far behind at depth -29.9.
         expectBoxNear(boxOf(255, 255, 255, 0),
@@ -61,7 +63,7 @@ TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
     }
     world->player->health = 0;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    world->drawBackground();
+    world->drawBackground(plain, plainQuads());
     readFrame();
     EXPECT_TRUE(boxOf(255, 255, 255, 0).empty());
     // The backdrop fills the view down to its lower edge, y = -2 (the ground
@@ -75,7 +77,7 @@ TEST_F(SceneDrawing, TheMoonShrinksWithTheCarsHealth) {
 TEST_F(SceneDrawing, TheNightSkyCoversTheUpperBackdrop) {
     world->textures[TexBackground] = solidTexture(0, 0, 80);
     world->textures[TexNightSky] = solidTexture(0, 80, 0);
-    world->drawBackground();
+    world->drawBackground(plain, plainQuads());
     readFrame();
     const PixelBox sky = boxOf(0, 80, 0, 0);
     const PixelBox skyRect = projectedBox(-4, 24, 5, 12, -29.95f);
@@ -213,7 +215,7 @@ TEST_F(SceneDrawing, LeavesTheDrawingStateAsItFoundIt) {
     for (int state : {InitialMenu, EnteringPlay, Playing, LeavingPlay, Dying, DeathMenu}) {
         world->gameState = state;
         glEnable(GL_LIGHTING);
-        world->drawScene();
+        world->drawScene(plain);
         glGetDoublev(GL_MODELVIEW_MATRIX, after);
         for (int i = 0; i < 16; ++i) EXPECT_DOUBLE_EQ(after[i], before[i]) << state;
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
@@ -403,7 +405,7 @@ TEST_F(SceneDrawing, MountainsStandBetweenTheBackdropAndTheGroundAndTurnOrangeIn
     for (bool tint : {false, true, false}) {
         tintMode = tint;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        world->drawBackground();
+        world->drawBackground(plain, plainQuads());
         readFrame();
         int lit = 0, orange = 0;
         for (int y = 0; y < kHeight; ++y)
@@ -432,7 +434,7 @@ TEST_F(SceneDrawing, MountainsStandBetweenTheBackdropAndTheGroundAndTurnOrangeIn
     world->distance = 25;
     std::vector<std::uint8_t> before = frame;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    world->drawBackground();
+    world->drawBackground(plain, plainQuads());
     readFrame();
     EXPECT_NE(frame, before);
 }

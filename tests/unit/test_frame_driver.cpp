@@ -66,8 +66,7 @@ TEST_F(FrameDriver, HueRestartsAtZeroPastThreeSixty) {
 }
 
 TEST_F(FrameDriver, DriveInReachesPlayOnFrame121) {
-    world.gameState = EnteringPlay;
-    world.enterState(EnteringPlay);
+    world.switchState(EnteringPlay);
     tw.frame(16);
     EXPECT_FLOAT_EQ(world.player->x, -4 + 4 * (0.5f / 60));
     for (int frame = 2; frame <= 120; ++frame) tw.frame(16);
@@ -85,8 +84,7 @@ TEST_F(FrameDriver, LeavingPlayDrivesOutEightTimesFasterAndReturnsToTheMenu) {
     world.gameState = Playing;
     world.player->x = 10;
     world.score = 9;
-    world.gameState = LeavingPlay;
-    world.enterState(LeavingPlay);
+    world.switchState(LeavingPlay);
     world.transitionProgress = 1;
 
     const double speed = world.scrollSpeed;
@@ -116,8 +114,7 @@ TEST_F(FrameDriver, LeavingPlayDrivesOutEightTimesFasterAndReturnsToTheMenu) {
 TEST_F(FrameDriver, AJumpStillLandsWhileLeaving) {
     world.player->x = 5;
     world.player->jumpPhase = 0.5f;
-    world.gameState = LeavingPlay;
-    world.enterState(LeavingPlay);
+    world.switchState(LeavingPlay);
     world.transitionProgress = 1;
     for (int i = 0; i < 15; ++i) tw.frame(16);
     EXPECT_EQ(world.player->jumpPhase, 0.0f);
@@ -127,8 +124,7 @@ TEST_F(FrameDriver, DyingBurnsShakesAndEndsInTheDeathMenuKeepingTheScore) {
     world.gameState = Playing;
     world.player->x = 12;
     world.score = 7;
-    world.gameState = Dying;
-    world.enterState(Dying);
+    world.switchState(Dying);
     world.transitionProgress = 1;
     EXPECT_GE(world.shake.amount, 2.0f);
     std::size_t mostExplosions = 0;

@@ -30,8 +30,7 @@ protected:
         for (char c : keys) handleKey(static_cast<unsigned char>(c));
     }
     void play() {
-        world.gameState = Playing;
-        world.enterState(Playing);
+        world.switchState(Playing);
     }
 };
 }  // namespace

@@ -80,8 +80,7 @@ TEST(WorldObject, ResetEmptiesTheListsButKeepsTheBalloons) {
     world.rabbits.emplace_back(24, -0.01f, 0.01f, world.textures);
     world.score = 3;
     world.enemyLimit = 2.7f;
-    world.gameState = InitialMenu;
-    world.enterState(InitialMenu);
+    world.switchState(InitialMenu);
     EXPECT_EQ(world.rabbits.size(), 1u);
     EXPECT_EQ(world.score, 0);
     EXPECT_EQ(world.enemyLimit, 2.0f);
