@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages the game and its tests need, when missing.
+# Installs the Debian packages the game and its tests need, when missing
+# (--play: only what playing needs; --web: the browser build and its test).
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
@@ -10,6 +11,11 @@ packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev lib
           libopenal-dev libsndfile1-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
 packages+=(dpkg-dev file lintian appstream desktop-file-utils)
+# The browser build (scripts/web.sh) and its test in headless Chromium.
+if [ "${1:-}" = "--web" ]; then
+  packages=(emscripten cmake make python3 librsvg2-bin sox libsox-fmt-base googletest xz-utils
+            chromium chromium-driver python3-selenium python3-pil)
+fi
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
             librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev sox libsox-fmt-base python3)
@@ -17,7 +23,7 @@ fi
 
 # The number-reading tests run under a comma-decimal locale.
 test_locale() {
-  [ "${1:-}" = "--play" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+  [ "${1:-}" = "--play" ] || [ "${1:-}" = "--web" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
   if [ "$(id -u)" -eq 0 ]; then localedef -i de_DE -f UTF-8 de_DE.UTF-8
   else echo "Missing locale. Make it with: sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2; return 1; fi
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds everything and runs every test: unit, drawing, end-to-end and a
-# soak of ten minutes of game time, then the sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
+# soak of ten minutes of game time, the web build's tests, then the sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
 # run under a virtual X display started here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +24,12 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)" "$@"
+
+# The web build: unit tests under node and the page in headless Chromium.
+# Left out when ctest was given arguments or with SKIP_WEB=1.
+if [ $# -eq 0 ] && [ "${SKIP_WEB:-}" != 1 ]; then
+  "$root/tests/web/test_web.sh"
+fi
 
 # Then the test programs again, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and with ThreadSanitizer. Left out when ctest
