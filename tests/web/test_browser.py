@@ -31,6 +31,16 @@ TEXTURE_LOADS = 51  # render/texture_table.cpp's load order, CAR.png four times
 MISSING = "textures/MOON.png"
 
 
+def browser(*extra):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
+                "--enable-unsafe-swiftshader", "--window-size=1800,1000", "--mute-audio") + extra:
+        options.add_argument(arg)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
@@ -56,13 +66,7 @@ class Page(unittest.TestCase):
         cls.base = "http://127.0.0.1:%d/" % cls.server.server_address[1]
         threading.Thread(target=cls.server.serve_forever, daemon=True).start()
 
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
-                    "--enable-unsafe-swiftshader", "--window-size=1800,1000", "--mute-audio"):
-            options.add_argument(arg)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.driver = browser()
         cls.figures = {}
 
     @classmethod
@@ -75,6 +79,7 @@ class Page(unittest.TestCase):
             print("figure: %s: %s" % (name, value))
 
     def open(self, folder):
+        self.logs = []
         self.driver.get(self.base + folder + "/index.html")
         self.wait_for_text("readout", "Fps:", 120)
         self.canvas = self.driver.find_element(By.ID, "canvas")
@@ -110,8 +115,13 @@ class Page(unittest.TestCase):
             time.sleep(0.5)
         return values
 
+    def browser_log(self):
+        # Reading the log empties it: what was read is kept.
+        self.logs += self.driver.get_log("browser")
+        return self.logs
+
     def severe_log(self):
-        return [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        return [e for e in self.browser_log() if e["level"] == "SEVERE"]
 
     def test_loads_plays_and_goes_back_to_the_menu(self):
         self.open("game")
@@ -132,7 +142,6 @@ class Page(unittest.TestCase):
         self.keys(["d", "d", "w", "k", " ", "l", " ", "a"])
         time.sleep(0.5)
         play = self.shot()
-        play.save(self.root.parent / "krellwick-web-play.png")
         self.assertGreater(ImageStat.Stat(play.convert("L")).mean[0], 8, "the canvas in play is black")
         changed = ImageStat.Stat(ImageChops.difference(menu, play).convert("L")).mean[0]
         self.assertGreater(changed, 4, "play looks like the menu")
@@ -141,9 +150,9 @@ class Page(unittest.TestCase):
         self.assertTrue(fps, "no frame rate read out in play")
         self.figures["frame rate read out in play (median, min, max)"] = "%.1f, %.1f, %.1f" % (
             sorted(fps)[len(fps) // 2], min(fps), max(fps))
-        first = [e["message"] for e in self.driver.get_log("browser") if "First frame" in e["message"]]
-        if first:
-            self.figures["first frame"] = re.search(r"First frame \d+ ms", first[0]).group(0)
+        first = [e["message"] for e in self.browser_log() if "First frame" in e["message"]]
+        self.assertTrue(first, "the page did not log its first frame")
+        self.figures["first frame"] = re.search(r"First frame \d+ ms", first[0]).group(0)
 
         # Esc leaves the game; in the menu a second Esc ends it, which only a menu does.
         self.keys([Keys.ESCAPE])
@@ -166,6 +175,17 @@ class Page(unittest.TestCase):
         self.assertNotEqual(self.text("readout"), before, "the read-out stopped")
         self.assertRegex(self.text("readout"), r"\+ Fps:\s+[1-9]")
         self.assertEqual(self.severe_log(), [])
+
+    def test_without_webgl_the_page_says_so(self):
+        driver = browser("--disable-webgl")
+        try:
+            driver.get(self.base + "game/index.html")
+            time.sleep(1)
+            cover = driver.find_element(By.ID, "cover").text
+            self.assertIn("needs WebGL", cover)
+            self.assertEqual(driver.find_element(By.ID, "log").text, "", "the game started anyway")
+        finally:
+            driver.quit()
 
 
 if __name__ == "__main__":

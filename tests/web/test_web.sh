@@ -17,6 +17,6 @@ skip+=:ObjReader.MissingOrNonRegularFileLeavesTheMeshAloneSilently
 skip+=:PngPicture.OnlyRegularFilesAreOpened
 skip+=:ModelFiles.NumbersReadTheSameUnderACommaDecimalLocale
 # Node's fetch cannot read a file path, which Emscripten 3.1.6 tries first.
-(cd "$build" && node --no-experimental-fetch krellwick_tests.js --gtest_filter="-$skip" | grep -v '^\[ ')
+(cd "$build" && node --no-experimental-fetch krellwick_tests.js --gtest_filter="-$skip" | grep -E '^\[(==========|  PASSED|  FAILED)')
 
 /usr/bin/python3 "$root/tests/web/test_browser.py" "$root/krellwick-web"
