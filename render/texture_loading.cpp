@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Loading a picture into a texture.
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <SOIL/SOIL.h>
 
 #include <cstdio>

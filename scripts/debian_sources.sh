@@ -38,6 +38,7 @@ fetch() {
     || die "$name: no .orig tarball in the $sources_suite source index"
   read -r uri file _ sum <<<"$line"
   uri=${uri//\'/}; sum=${sum#SHA256:}
+  [[ "$sum" =~ ^[0-9a-f]{64}$ ]] || die "$name: the index gives no SHA-256 for $file"
   [[ "$file" == "${name}_${version}.orig.tar."* ]] || die "$name: the index offers $file, expected version $version"
   tarball=$sources_tarballs/$file
   if ! [ -f "$tarball" ] || ! echo "$sum  $tarball" | sha256sum -c --quiet - >/dev/null 2>&1; then

@@ -11,6 +11,12 @@ packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev lib
           libopenal-dev libsndfile1-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
 packages+=(dpkg-dev file lintian appstream desktop-file-utils)
+# The Windows build (scripts/windows.sh) and its tests under Wine.
+if [ "${1:-}" = "--windows" ]; then
+  packages=(cmake make pkg-config g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
+            googletest nsis icoutils librsvg2-bin python3 sox libsox-fmt-base wine wine64
+            xvfb xdotool x11-utils xauth imagemagick)
+fi
 # The browser build (scripts/web.sh) and its test in headless Chromium.
 if [ "${1:-}" = "--web" ]; then
   packages=(emscripten cmake make python3 librsvg2-bin sox libsox-fmt-base googletest xz-utils
@@ -23,7 +29,7 @@ fi
 
 # The number-reading tests run under a comma-decimal locale.
 test_locale() {
-  [ "${1:-}" = "--play" ] || [ "${1:-}" = "--web" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+  [ "${1:-}" = "--play" ] || [ "${1:-}" = "--windows" ] || [ "${1:-}" = "--web" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
   if [ "$(id -u)" -eq 0 ]; then localedef -i de_DE -f UTF-8 de_DE.UTF-8
   else echo "Missing locale. Make it with: sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2; return 1; fi
 }

@@ -127,7 +127,7 @@ play_five_shots() {
   local wav=$1 log=$2
   size() { stat -c %s "$wav" 2>/dev/null || echo 0; }
   win=$(wait_for_window)
-  wait_for_line "$log" '^Sound: Wave File Writer' 30
+  wait_for_line "$log" '^Sound: .*Wave File Writer' 30
   sleep 1
   SHOT_SIZES=("$(size)")
   sleep 3

@@ -3,6 +3,7 @@
 #include "gl_scene.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 
 #include <algorithm>

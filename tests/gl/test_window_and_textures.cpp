@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>
+#include <GL/glext.h>
 #include <SOIL/SOIL.h>
 
-#include <unistd.h>
-
+#include <chrono>
 #include <cmath>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "app/camera.h"
@@ -26,7 +27,7 @@ void pumpEventsUntil(int width, int height) {
         if (i > 5 && glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height) {
             return;
         }
-        usleep(10000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 

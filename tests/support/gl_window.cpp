@@ -7,6 +7,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/toolkit_environment.h"
+
 namespace {
 bool shown = false;
 }
@@ -23,6 +25,7 @@ void ensureGlWindow() {
         int argc = 1;
         char name[] = "krellwick_gl_tests";
         char* argv[] = {name, nullptr};
+        prepareToolkitEnvironment();
         glutInit(&argc, argv);
     }
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

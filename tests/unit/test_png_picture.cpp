@@ -20,12 +20,15 @@ using Bytes = std::vector<unsigned char>;
 // A PNG with the given header and rows of packed samples, as file bytes.
 std::string png(int width, int depth, int type, int interlace, const std::vector<Bytes>& rows,
                 const std::vector<png_color>& palette = {}) {
-    char* data = nullptr;
-    size_t size = 0;
-    std::FILE* out = open_memstream(&data, &size);
+    std::string bytes;
     png_structp p = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(p);
-    png_init_io(p, out);
+    png_set_write_fn(
+        p, &bytes,
+        [](png_structp w, png_bytep data, png_size_t n) {
+            static_cast<std::string*>(png_get_io_ptr(w))->append(reinterpret_cast<char*>(data), n);
+        },
+        nullptr);
     png_set_IHDR(p, info, width, static_cast<png_uint_32>(rows.size()), depth, type, interlace,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!palette.empty()) png_set_PLTE(p, info, palette.data(), static_cast<int>(palette.size()));
@@ -35,9 +38,6 @@ std::string png(int width, int depth, int type, int interlace, const std::vector
     png_write_image(p, pointers.data());  // does the interlacing passes
     png_write_end(p, info);
     png_destroy_write_struct(&p, &info);
-    std::fclose(out);
-    std::string bytes(data, size);
-    std::free(data);
     return bytes;
 }
 

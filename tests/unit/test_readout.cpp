@@ -3,24 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <sstream>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/readout.h"
+#include "support/test_files.h"
 
 namespace {
 std::vector<std::string> readoutLines(float fps, int score) {
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
+    TempFile file("");
+    std::FILE* out = std::fopen(file.path.c_str(), "wb");
     writeReadout(out, fps, score);
     std::fclose(out);
-    std::string text(buffer, size);
-    std::free(buffer);
+    std::ifstream in(file.path, std::ios::binary);
     std::vector<std::string> lines;
-    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }

@@ -2,6 +2,7 @@
 // Tests: building and resetting the world.
 #include <gtest/gtest.h>
 
+#include "platform/executable_path.h"
 #include "support/test_world.h"
 
 TEST(WorldObject, StartsInTheMenuWithItsFiguresSet) {
@@ -27,9 +28,10 @@ TEST(WorldObject, TexturesLoadInTableOrderIntoTheirSlots) {
     TestWorld tw;
     const auto& paths = tw.images->paths;
     ASSERT_EQ(paths.size(), 51u);
-    EXPECT_NE(paths[0].find("/textures/MENU_INITIAL.png"), std::string::npos);
-    EXPECT_NE(paths[17].find("/textures/BULLET_04.png"), std::string::npos);
-    EXPECT_NE(paths[50].find("/textures/ZAP.png"), std::string::npos);
+    const std::string textures = pathSeparator() + std::string("textures") + pathSeparator();
+    EXPECT_NE(paths[0].find(textures + "MENU_INITIAL.png"), std::string::npos);
+    EXPECT_NE(paths[17].find(textures + "BULLET_04.png"), std::string::npos);
+    EXPECT_NE(paths[50].find(textures + "ZAP.png"), std::string::npos);
     const TextureTable& t = tw.world->textures;
     EXPECT_EQ(t[0], 1000u);
     EXPECT_EQ(t[6], 0u);
@@ -48,7 +50,8 @@ TEST(WorldObject, AMissingImageIsReportedAndLeftAtZero) {
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(world.textures[9], 0u);
     EXPECT_EQ(world.textures[10], 7u);
-    const auto loading = out.find("/textures/GROUND.png\n");
+    const auto loading =
+        out.find(pathSeparator() + std::string("textures") + pathSeparator() + "GROUND.png\n");
     ASSERT_NE(loading, std::string::npos);
     const size_t pathStart = out.rfind("Loading ", loading) + 8;
     const std::string path = out.substr(pathStart, loading + 20 - pathStart);

@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The Windows game under Wine, in a throw-away Wine prefix on a private Xvfb:
+# its unit and drawing tests, then the installer into a folder whose name has
+# a space and non-ASCII letters, the installed game played through, its sound
+# through OpenAL Soft's wave writer, broken copies of the portable folder,
+# and the uninstaller.
+#   tests/windows/test_windows.sh BUILD_DIR   (after scripts/windows.sh -DBUILD_TESTING=ON)
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/lib.sh"
+build=$(realpath "$1")
+setup=$(ls "$build"/krellwick-*-win64-setup.exe)
+zip=$(ls "$build"/krellwick-*-win64.zip)
+
+export WINEPREFIX=$E2E_TMP/wine WINEDEBUG=-all
+# No Mono or Gecko installers, and no ALSA driver: there is no sound card.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
+unset ALSOFT_CONF ALSOFT_DRIVERS
+wine_cleanup() {
+  wineserver -k 2>/dev/null || true
+  e2e_cleanup
+}
+trap wine_cleanup EXIT
+
+passed=0
+ok() { echo "ok: $*"; passed=$((passed + 1)); }
+
+start_xvfb 1920x1080
+wineboot -i >/dev/null 2>&1 || fail "could not make a Wine prefix"
+wineserver -w
+
+# --- The core's tests, cross-built --------------------------------------
+(cd "$build" && wine krellwick_tests.exe) >"$E2E_TMP/unit.log" 2>&1 ||
+  fail "unit tests: $(grep -E 'FAILED|Failure' "$E2E_TMP/unit.log" | head -n 20)"
+ok "unit tests: $(grep -E '^\[  PASSED  \]' "$E2E_TMP/unit.log" | tr -d '\r')"
+(cd "$build" && wine krellwick_gl_tests.exe) >"$E2E_TMP/gl.log" 2>&1 ||
+  fail "drawing tests: $(grep -E 'FAILED|Failure|differ' "$E2E_TMP/gl.log" | head -n 20)"
+ok "drawing tests: $(grep -E '^\[  PASSED  \]' "$E2E_TMP/gl.log" | tr -d '\r')"
+
+# --- What the program needs ---------------------------------------------
+imports=$(x86_64-w64-mingw32-objdump -p "$build/krellwick.exe" | sed -n 's/.*DLL Name: //p' | sort -u | xargs)
+for dll in $imports; do
+  case "${dll,,}" in
+    kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | winmm.dll | opengl32.dll | advapi32.dll | \
+      openal32.dll | libsndfile.dll | api-ms-win-crt-*.dll) ;;
+    *) fail "krellwick.exe imports $dll" ;;
+  esac
+done
+ok "imports: $imports"
+
+# --- Installed silently into a folder with a space and non-ASCII letters --
+folder='C:\Jeux\Krellwick Zoë'
+installed="$WINEPREFIX/drive_c/Jeux/Krellwick Zoë"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Krellwick.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Krellwick'
+# /D= goes last and unquoted: Wine joins the two words with the space.
+wine "$setup" /S '/D=C:\Jeux\Krellwick' 'Zoë' || fail "the installer failed"
+wineserver -w
+for f in krellwick.exe OpenAL32.dll libsndfile.dll Uninstall.exe LICENSE.txt README.txt \
+  textures/CAR.png models/sphere.obj sounds/car_shot.flac; do
+  [ -f "$installed/$f" ] || fail "not installed: $f"
+done
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' ||
+  fail "no entry among the installed programs"
+ok "installed into $folder, with a shortcut and an uninstaller"
+
+# --- The installed game, started from elsewhere, played and quit with Esc --
+printf '#!/bin/sh\nexec wine "%s\\\\krellwick.exe"\n' "$folder" >"$E2E_TMP/installed_game"
+chmod +x "$E2E_TMP/installed_game"
+log=$E2E_TMP/installed.log
+start_game "$E2E_TMP/installed_game" "$log"
+win=$(wait_for_window)
+wait_for_line "$log" '^+ Fps:   ' 30
+tr -d '\r' <"$log" >"$log.unix"
+geometry=$(xdotool getwindowgeometry "$win")
+grep -q "Geometry: 1280x720" <<<"$geometry" || fail "window not 1280x720: $geometry"
+# Centred: Windows places the window's frame, which Wine draws itself here
+# (no window manager), so the picture sits a border and a title bar inside.
+read -r x y < <(sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p' <<<"$geometry")
+[ $((x - 320)) -ge 0 ] && [ $((x - 320)) -le 8 ] && [ $((y - 180)) -ge 0 ] && [ $((y - 180)) -le 32 ] ||
+  fail "window not centred: $geometry"
+[ "$(grep -c '^Loading ' "$log.unix")" = 53 ] || fail "not 53 Loading lines"
+grep -qxF "Loading $folder\\textures\\MENU_INITIAL.png" "$log.unix" ||
+  fail "asset paths: $(grep -m1 '^Loading' "$log.unix")"
+grep -q '^Drawing path: ' "$log.unix" || fail "no Drawing path line"
+grep -qx 'Sound: off (no audio device)' "$log.unix" || fail "no 'Sound: off' line"
+grep -q ERROR "$log.unix" && fail "an error line: $(grep ERROR "$log.unix")"
+# The read-out: the README's keyboard box, each line ending in a space, then
+# the frame rate and the score, as on Linux.
+sed -n '/^    +------------- KEYBOARD KEYS/,/^    +----------*+$/s/^    \(.*\)$/\1 /p' \
+  "$here/../../README.md" >"$E2E_TMP/box"
+sed -n '/^+------------- KEYBOARD KEYS/,/^+ Krellwick: /p' "$log.unix" | head -n 24 >"$E2E_TMP/readout"
+diff <(head -n 21 "$E2E_TMP/readout") "$E2E_TMP/box" >&2 || fail "the keyboard box differs"
+sed -n '22p' "$E2E_TMP/readout" | grep -qE '^\+ Fps:   [0-9]+\.[0-9]{6} $' || fail "no Fps line"
+sed -n '23p' "$E2E_TMP/readout" | grep -qx '+ Score: 0 ' || fail "no Score line"
+ok "start-up: $(grep '^Drawing path' "$log.unix"), window $geometry"
+
+shot() { import -display "$DISPLAY" -window "$win" "$1" 2>/dev/null || fail "no screenshot"; }
+shot "$E2E_TMP/menu.png"
+press "$win" space
+sleep 2.6  # the drive-in
+press "$win" space d d w space a k space
+sleep 0.3
+shot "$E2E_TMP/play.png"
+still_running "$log"
+python3 - "$E2E_TMP/menu.png" "$E2E_TMP/play.png" <<'PY' || fail "the playing picture is wrong"
+import subprocess, sys
+def mean(path):
+    out = subprocess.run(["convert", path, "-colorspace", "Gray", "-format", "%[fx:mean]", "info:"],
+                         capture_output=True, text=True, check=True).stdout
+    return float(out)
+diff = subprocess.run(["compare", "-metric", "AE", sys.argv[1], sys.argv[2], "null:"],
+                      capture_output=True, text=True).stderr.split()[0]
+play = mean(sys.argv[2])
+print(f"play picture mean {play:.3f}, {diff} pixels differ from the menu")
+sys.exit(0 if play > 0.02 and float(diff) > 50000 else 1)
+PY
+quit_with_escape "installed game"
+ok "played: start, fire, move, jump, back to the menu, Esc"
+
+# --- The portable folder: sound through the wave writer, broken copies ----
+python3 -m zipfile -e "$zip" "$E2E_TMP/zip"
+portable=$(ls -d "$E2E_TMP"/zip/krellwick-*-win64)
+# copy NAME: a fresh copy of the portable folder; prints its path.
+copy() { cp -r "$portable" "$E2E_TMP/$1" && echo "$E2E_TMP/$1"; }
+# run_copy DIR LOG: starts DIR's game from DIR.
+run_copy() {
+  printf '#!/bin/sh\ncd "%s" && exec wine ./krellwick.exe\n' "$1" >"$1.run"
+  chmod +x "$1.run"
+  start_game "$1.run" "$2"
+}
+
+dir=$(copy sound)
+wav=$E2E_TMP/sound.wav
+# OpenAL Soft reads alsoft.ini beside the program.
+printf '[general]\ndrivers=wave\nfrequency=44100\nchannels=stereo\nsample-type=int16\n[wave]\nfile=Z:%s\n' \
+  "${wav//\//\\}" >"$dir/alsoft.ini"
+run_copy "$dir" "$E2E_TMP/sound.log"
+play_five_shots "$wav" "$E2E_TMP/sound.log"
+python3 "$here/../e2e/sound_check.py" "$wav" "${SHOT_SIZES[@]}" || fail "the recording does not sound right"
+ok "sound: the shots are heard"
+
+dir=$(copy no_moon)
+rm "$dir/textures/MOON.png"
+dir2=$(copy no_kernel)
+rm "$dir2/models/mountain1.kernel"
+for case in no_moon no_kernel; do
+  log=$E2E_TMP/$case.log
+  run_copy "$E2E_TMP/$case" "$log"
+  win=$(wait_for_window)
+  wait_for_line "$log" '^+ Fps:   ' 30
+  press "$win" space
+  sleep 2.6
+  press "$win" space
+  still_running "$log"
+  quit_with_escape "$case"
+done
+grep -q '^ERROR: Could not load Texture Index 3 .$' "$E2E_TMP/no_moon.log" || fail "no error for the moon"
+[ "$(grep -c ERROR "$E2E_TMP/no_moon.log")" = 1 ] || fail "other errors without the moon"
+grep -qF "Mountain kernel missing or empty: Z:${dir2//\//\\}\\models\\mountain1.kernel, the mountains stay flat" \
+  "$E2E_TMP/no_kernel.log" || fail "no kernel message: $(grep -a Mountain "$E2E_TMP/no_kernel.log")"
+ok "a missing texture and a missing kernel are reported, and the game plays"
+
+# --- Uninstalled silently ------------------------------------------------
+wine "$installed/Uninstall.exe" /S || fail "the uninstaller failed"
+wineserver -w
+[ -e "$installed" ] && fail "the uninstaller left $(ls -A "$installed")"
+[ -e "$shortcut" ] && fail "the uninstaller left the shortcut"
+wine reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left the registry entry"
+ok "uninstalled: folder, shortcut and entry gone"
+
+echo "$passed passed, 0 failed"
