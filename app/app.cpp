@@ -2,7 +2,7 @@
 // The window, the display and idle routines, and the start of the toolkit's loop.
 #include "app/app.h"
 
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 
 #include <cstdio>
 
@@ -14,6 +14,7 @@
 #include "geometry/random.h"
 #include "platform/console.h"
 #include "platform/fine_sleep.h"
+#include "platform/main_loop.h"
 #include "platform/toolkit_environment.h"
 #include "render/draw_caches.h"
 #include "world/model_manager.h"
@@ -76,7 +77,6 @@ int runGame(int argc, char** argv) {
     glutKeyboardFunc(keyboardCallback);
     glutDisplayFunc(display);
     glutMotionFunc(motionCallback);
-    glutIdleFunc(idle);
-    glutMainLoop();
+    runMainLoop(idle);
     return 0;
 }

@@ -2,7 +2,7 @@
 // The projection, the fixed window size and the hidden mode's mouse camera.
 #include "app/camera.h"
 
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 
 #include <cmath>
 #include <cstdlib>

@@ -2,15 +2,15 @@
 // Key presses: the typed sequences first, then the action of the current state.
 #include "app/keyboard.h"
 
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/camera.h"
 #include "app/hidden_modes.h"
 #include "app/sound_link.h"
+#include "platform/main_loop.h"
 #include "world/model_manager.h"
 
 SequenceMatcher tintSequence{"GRANITE", 7};
@@ -51,8 +51,7 @@ void quit() {
     std::fflush(stdout);
     // exit would wait for the sound's start-up thread, and the process would
     // outlive the window; nothing of the game is left to save or close.
-    if (soundStarting()) std::_Exit(0);
-    std::exit(0);
+    endMainLoop(soundStarting());
 }
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "audio/sound_system.h"
 #include "platform/audio_quiet.h"
 #include "platform/executable_path.h"
+#include "platform/threads.h"
 #include "render/asset_paths.h"
 #include "world/model_manager.h"
 
@@ -43,7 +44,7 @@ void handOverSound(ModelManager& world) {
         // first audio call, on the start-up thread.
         quieted = !soundOutputVisible();
         if (quieted) beginQuietAudioProbe();
-        starting = std::async(std::launch::async, [directory] { sound.start(directory); });
+        starting = runBeside([directory] { sound.start(directory); });
     }
     if (!started && starting.valid() &&
         starting.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {

@@ -8,11 +8,20 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <mmsystem.h>
-#else
+#elif !defined(__EMSCRIPTEN__)
 #include <dlfcn.h>
 #include <glob.h>
 #endif
 
+#ifdef __EMSCRIPTEN__
+// The browser always has an output (its audio context) and prints nothing
+// about a missing one.
+bool soundOutputVisible() { return true; }
+
+void beginQuietAudioProbe() {}
+
+void endQuietAudioProbe() {}
+#else
 namespace {
 bool setByPlayer(const char* name) {
     const char* value = std::getenv(name);
@@ -76,4 +85,5 @@ void beginQuietAudioProbe() {
 void endQuietAudioProbe() {
     setAlsaHandler(nullptr);  // ALSA's own printing again
 }
+#endif
 #endif

@@ -6,6 +6,10 @@
 #include <windows.h>
 
 #include "platform/wide_text.h"
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+
+#include <cstdlib>
 #else
 #include <unistd.h>
 #endif
@@ -26,6 +30,21 @@ std::string executablePath() {
 }
 
 char pathSeparator() { return '\\'; }
+#elif defined(__EMSCRIPTEN__)
+std::string executablePath() {
+    // Under node (the unit tests, with the real file system) the script that
+    // runs; in a page, the program sits at the root of its packed files.
+    char* path = reinterpret_cast<char*>(EM_ASM_INT({
+        if (typeof process === 'undefined' || !process.argv || process.argv.length < 2) return 0;
+        return allocateUTF8(require('path').resolve(process.argv[1]));
+    }));
+    if (!path) return "/krellwick";
+    std::string result(path);
+    std::free(path);
+    return result;
+}
+
+char pathSeparator() { return '/'; }
 #else
 std::string executablePath() {
     // The kernel gives the real path even when the game was started through a

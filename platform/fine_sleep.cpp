@@ -7,7 +7,7 @@
 #include <timeapi.h>
 
 #include <cstdlib>
-#else
+#elif !defined(__EMSCRIPTEN__)
 #include <chrono>
 #include <thread>
 #endif
@@ -28,6 +28,12 @@ void holdFineTimerResolution() {
 void sleepMilliseconds(int ms) {
     if (ms > 0) Sleep(static_cast<DWORD>(ms));
 }
+#elif defined(__EMSCRIPTEN__)
+void holdFineTimerResolution() {}
+
+// A sleep on the browser's main thread spins and holds the page up; there the
+// main loop skips animation frames instead (platform/main_loop.h).
+void sleepMilliseconds(int) {}
 #else
 void holdFineTimerResolution() {}
 

@@ -8,4 +8,5 @@
 void holdFineTimerResolution();
 
 // Sleeps the calling thread for `ms` milliseconds (nothing for 0 or less).
+// Nothing at all in the browser, whose main thread may not sleep.
 void sleepMilliseconds(int ms);

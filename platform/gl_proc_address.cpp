@@ -14,6 +14,13 @@ GlProc glProcAddress(const char* name) {
     if (value >= -1 && value <= 3) return nullptr;
     return reinterpret_cast<GlProc>(proc);
 }
+#elif defined(__EMSCRIPTEN__)
+// Emscripten's lookup, which also knows its legacy GL emulation's entry points.
+extern "C" void* emscripten_GetProcAddress(const char* name);
+
+GlProc glProcAddress(const char* name) {
+    return reinterpret_cast<GlProc>(emscripten_GetProcAddress(name));
+}
 #else
 #include <GL/glx.h>
 

@@ -16,6 +16,13 @@ bool hasExtension(const std::string& name) {
     return all && (" " + std::string(all) + " ").find(" " + name + " ") != std::string::npos;
 }
 
+// OpenGL ES (WebGL in the browser) cannot read a texture back
+// (glGetTexImage, glGetTexLevelParameteriv), which the caching paths do.
+bool esContext() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return version && std::strncmp(version, "OpenGL ES", 9) == 0;
+}
+
 int glMajorVersion() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     return version ? std::atoi(version) : 0;  // "4.5 (Compatibility Profile) ..."
@@ -41,7 +48,7 @@ bool drawPathSupported(DrawPath path) {
         case DrawPath::Plain:
             return true;
         case DrawPath::TextureCopy:
-            return works(path);
+            return !esContext() && works(path);
         case DrawPath::FramebufferBlit:
             // Without the flip the driver copies through a far slower path.
             return (glMajorVersion() >= 3 || hasExtension("GL_ARB_framebuffer_object")) &&

@@ -4,15 +4,17 @@
 
 #include <utility>
 
+#include "platform/threads.h"
+
 PicturePrefetch::PicturePrefetch(std::vector<std::string> paths) {
     slots.resize(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) slots[i].path = std::move(paths[i]);
-    worker = std::thread([this] { decodeAll(); });
+    worker = runBeside([this] { decodeAll(); });
 }
 
 PicturePrefetch::~PicturePrefetch() {
     stopping = true;
-    worker.join();
+    worker.wait();
 }
 
 void PicturePrefetch::decodeAll() {

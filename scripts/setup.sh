@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages the game and its tests need, when missing.
+# Installs the Debian packages the game and its tests need, when missing
+# (--play: only what playing needs; --web: the browser build and its test).
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
@@ -16,6 +17,11 @@ if [ "${1:-}" = "--windows" ]; then
             googletest nsis icoutils librsvg2-bin python3 sox libsox-fmt-base wine wine64
             xvfb xdotool x11-utils xauth imagemagick)
 fi
+# The browser build (scripts/web.sh) and its test in headless Chromium.
+if [ "${1:-}" = "--web" ]; then
+  packages=(emscripten cmake make python3 librsvg2-bin sox libsox-fmt-base googletest xz-utils
+            chromium chromium-driver python3-selenium python3-pil)
+fi
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
             librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev sox libsox-fmt-base python3)
@@ -23,7 +29,7 @@ fi
 
 # The number-reading tests run under a comma-decimal locale.
 test_locale() {
-  [ "${1:-}" = "--play" ] || [ "${1:-}" = "--windows" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+  [ "${1:-}" = "--play" ] || [ "${1:-}" = "--windows" ] || [ "${1:-}" = "--web" ] || locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
   if [ "$(id -u)" -eq 0 ]; then localedef -i de_DE -f UTF-8 de_DE.UTF-8
   else echo "Missing locale. Make it with: sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2; return 1; fi
 }

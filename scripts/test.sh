@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds everything and runs every test: unit, drawing, end-to-end and a
-# soak of ten minutes of game time, the Windows build under Wine, then the
-# sanitizer builds and a short fuzzing run. Drawing and end-to-end tests
-# run under a virtual X display started here.
+# soak of ten minutes of game time, the Windows build under Wine, the web
+# build's tests, then the sanitizer builds and a short fuzzing run. Drawing
+# and end-to-end tests run under a virtual X display started here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -31,6 +31,12 @@ ctest --output-on-failure -j "$(nproc)" "$@"
 if [ $# -eq 0 ] && [ "${SKIP_WINDOWS:-}" != 1 ]; then
   "$root/scripts/windows.sh" -DBUILD_TESTING=ON
   "$root/tests/windows/test_windows.sh" "$root/build-windows"
+fi
+
+# The web build: unit tests under node and the page in headless Chromium.
+# Left out when ctest was given arguments or with SKIP_WEB=1.
+if [ $# -eq 0 ] && [ "${SKIP_WEB:-}" != 1 ]; then
+  "$root/tests/web/test_web.sh"
 fi
 
 # Then the test programs again, built with AddressSanitizer and

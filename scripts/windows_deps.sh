@@ -53,36 +53,8 @@ flock 9   # another call may be building the same prefix
 if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
 
 # ---- sources --------------------------------------------------------------
-tarballs=$root/tarballs
-apt_dir=$root/apt
-mkdir -p "$tarballs" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-# The mirror the machine already uses; its first Debian entry.
-mirror=$(sed -n -e 's/^URIs:[[:space:]]*\([^[:space:]]*\/debian\)\/\?\([[:space:]].*\)\?$/\1/p' \
-                -e 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]*\/debian\)\/\?[[:space:]].*/\2/p' \
-           /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null \
-         | head -n1 || true)
-[ -n "$mirror" ] || die "no Debian mirror found in /etc/apt/sources.list*"
-echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $suite main" >"$apt_dir/sources.list"
-apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
-          -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache" -o APT::Get::Only-Source=true)
-
-fetch() {  # fetch NAME VERSION: sets $tarball to the verified .orig tarball
-  local name=$1 version=$2 line uri file sum
-  line=$(cd "$apt_dir" && apt-get "${apt_opts[@]}" source --print-uris "$name" 2>/dev/null | grep "\.orig\.tar\." | head -n1) \
-    || die "$name: no .orig tarball in the $suite source index"
-  read -r uri file _ sum <<<"$line"
-  uri=${uri//\'/}; sum=${sum#SHA256:}
-  [[ "$sum" =~ ^[0-9a-f]{64}$ ]] || die "$name: the index gives no SHA-256 for $file"
-  [[ "$file" == "${name}_${version}.orig.tar."* ]] || die "$name: the index offers $file, expected version $version"
-  tarball=$tarballs/$file
-  if ! [ -f "$tarball" ] || ! echo "$sum  $tarball" | sha256sum -c --quiet - >/dev/null 2>&1; then
-    say "downloading $file"
-    rm -f "$tarball"
-    /usr/lib/apt/apt-helper download-file "$uri" "$tarball.part" "SHA256:$sum" >>"$log" 2>&1 || die "$name: could not download $file"
-    mv "$tarball.part" "$tarball"
-  fi
-  echo "$sum  $tarball" | sha256sum -c --quiet - >&2 || die "$name: $file does not match the index's SHA-256"
-}
+# scripts/debian_sources.sh: a private apt state folder in $root/apt, tarballs in $root/tarballs.
+. "$(dirname "$0")/debian_sources.sh"
 
 # ---- builds ---------------------------------------------------------------
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -117,8 +89,7 @@ licence() {  # licence NAME FILE...: into share/licenses/NAME
 }
 
 # Every tarball first, so that a missing file or a new version stops the script early.
-say "reading the $suite source index from $mirror"
-apt-get "${apt_opts[@]}" update -q >>"$log" 2>&1 || die "apt-get update failed for $mirror $suite; see $log"
+sources_init "$root" "$suite" "$log"
 declare -A tarball_of
 for ((i = 0; i < ${#pinned[@]}; i += 2)); do
   fetch "${pinned[i]}" "${pinned[i+1]}"

@@ -3,10 +3,26 @@
 #include "world/background_worker.h"
 
 #include "geometry/random.h"
+#include "platform/threads.h"
 
-BackgroundWorker::BackgroundWorker() : thread([this] { run(); }) {}
+BackgroundWorker::BackgroundWorker(bool ownThread) {
+    if (ownThread) {
+        thread = std::thread([this] { run(); });
+        return;
+    }
+    const unsigned int caller = randomSnapshot();
+    startWorkerRandom();
+    randomState = randomSnapshot();
+    restoreRandom(caller);
+}
+
+BackgroundWorker::BackgroundWorker() : BackgroundWorker(threadsAvailable()) {}
 
 BackgroundWorker::~BackgroundWorker() {
+    if (!thread.joinable()) {
+        runHere();  // as the thread finishes a task it was given
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(mutex);
         stopping = true;
@@ -16,6 +32,12 @@ BackgroundWorker::~BackgroundWorker() {
 }
 
 void BackgroundWorker::start(std::function<void()> task) {
+    if (!thread.joinable()) {
+        runHere();
+        pending = std::move(task);
+        busy = true;
+        return;
+    }
     std::unique_lock<std::mutex> lock(mutex);
     changed.wait(lock, [this] { return !busy; });
     pending = std::move(task);
@@ -25,6 +47,10 @@ void BackgroundWorker::start(std::function<void()> task) {
 }
 
 void BackgroundWorker::wait() {
+    if (!thread.joinable()) {
+        runHere();
+        return;
+    }
     std::unique_lock<std::mutex> lock(mutex);
     changed.wait(lock, [this] { return !busy; });
 }
@@ -45,4 +71,17 @@ void BackgroundWorker::run() {
             return;
         }
     }
+}
+
+void BackgroundWorker::runHere() {
+    if (!busy) return;
+    busy = false;
+    std::function<void()> task = std::move(pending);
+    pending = nullptr;
+    // The caller's sequence is put aside and comes back untouched.
+    const unsigned int caller = randomSnapshot();
+    restoreRandom(randomState);
+    task();
+    randomState = randomSnapshot();
+    restoreRandom(caller);
 }

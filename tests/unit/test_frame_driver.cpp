@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "app/memory_trim.h"
+#include "platform/frame_gate.h"
+#include "platform/threads.h"
+#include "world/background_worker.h"
 #include "geometry/random.h"
 #include "support/test_world.h"
 
@@ -219,4 +222,74 @@ TEST(MemoryTrim, TrimsInTheCapsSleepEveryHundredTwentyFrames) {
     EXPECT_EQ(trim.framesSinceTrim, 599);
     trim.frameDone();
     EXPECT_EQ(trim.framesSinceTrim, 0);
+}
+
+// Without threads (the browser) a task runs in wait(), on the caller's
+// thread: the same draws as the worker thread's, in the same order across
+// tasks, and the caller's own sequence is left where it was.
+TEST(BackgroundWorkerWithoutThread, DrawsTheWorkersSequenceAndLeavesTheCallersAlone) {
+    auto drawEleven = [](BackgroundWorker& worker, std::vector<int>& draws) {
+        worker.start([&draws] { draws.push_back(gameRand()); });
+        const bool ranAtStart = !draws.empty();
+        worker.wait();
+        for (int task = 0; task < 2; ++task) {
+            worker.start([&draws] {
+                for (int i = 0; i < 5; ++i) draws.push_back(gameRand());
+            });
+            worker.wait();
+        }
+        return ranAtStart;
+    };
+    restartRandom();
+    gameRand();
+    const unsigned int caller = randomSnapshot();
+    std::vector<int> workers;
+    startWorkerRandom();
+    for (int i = 0; i < 11; ++i) workers.push_back(gameRand());
+    restoreRandom(caller);
+
+    std::vector<int> here;
+    BackgroundWorker worker(false);
+    EXPECT_FALSE(drawEleven(worker, here)) << "the task waits for wait()";
+    EXPECT_EQ(here, workers);
+    EXPECT_EQ(randomSnapshot(), caller);
+    if (threadsAvailable()) {
+        std::vector<int> onThread;
+        BackgroundWorker threaded(true);
+        drawEleven(threaded, onThread);
+        EXPECT_EQ(onThread, workers);
+    }
+}
+
+namespace {
+// Animation frames at the display's rate for ten seconds: how many run.
+int framesRun(double refreshHz, double jitterMs = 0) {
+    FrameGate gate;
+    int run = 0;
+    for (int i = 0; i < refreshHz * 10; ++i) {
+        const double at = 1000.0 * i / refreshHz + (i % 2 ? jitterMs : -jitterMs);
+        if (gate.due(at)) ++run;
+    }
+    return run;
+}
+}  // namespace
+
+TEST(FrameGate, SixtyUpdatesASecondAtAnyDisplayRate) {
+    EXPECT_EQ(framesRun(60), 600);
+    EXPECT_EQ(framesRun(60, 1.2), 600);  // callbacks a little early or late
+    EXPECT_NEAR(framesRun(75), 600, 1);
+    EXPECT_NEAR(framesRun(120), 600, 1);
+    EXPECT_NEAR(framesRun(144, 0.5), 600, 1);
+    EXPECT_EQ(framesRun(30), 300);  // a slow display: every frame, none extra
+}
+
+TEST(FrameGate, APauseRestartsTheGridInsteadOfCatchingUp) {
+    FrameGate gate;
+    EXPECT_TRUE(gate.due(0));
+    EXPECT_FALSE(gate.due(10));
+    EXPECT_TRUE(gate.due(16));
+    EXPECT_TRUE(gate.due(5000));  // a hidden tab comes back
+    EXPECT_FALSE(gate.due(5008));
+    EXPECT_FALSE(gate.due(5014));
+    EXPECT_TRUE(gate.due(5016.7));
 }

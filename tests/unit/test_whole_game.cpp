@@ -121,7 +121,9 @@ protected:
         }
         PassReport report;
         report.unseenKillPossible = bulletAtEntry;
-        for (const auto& [id, r] : rabbitsBefore) {
+        for (const auto& [rabbitId, r] : rabbitsBefore) {
+            // Structured bindings cannot be captured in C++17 (clang holds to it).
+            const RabbitId& id = rabbitId;
             const bool still = std::any_of(w.rabbits.begin(), w.rabbits.end(), [&](const Rabbit& n) {
                 return RabbitId{n.width, n.height} == id;
             });
@@ -134,7 +136,8 @@ protected:
                 ++report.rabbitsGone;
             }
         }
-        for (const auto& [id, e] : balloonsBefore) {
+        for (const auto& [balloonId, e] : balloonsBefore) {
+            const BalloonId& id = balloonId;
             const bool still = std::any_of(w.enemies.begin(), w.enemies.end(), [&](const AirEnemy& n) {
                 return BalloonId{n.phase, n.maxSpeed} == id;
             });

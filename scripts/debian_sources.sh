@@ -1,0 +1,52 @@
+# SPDX-License-Identifier: MIT
+# Fetching upstream .orig tarballs from Debian's archive, checked against the
+# SHA-256 of the signed Sources index. Sourced by the scripts that build the
+# game's libraries for other platforms:
+#   . scripts/debian_sources.sh
+#   sources_init ROOT SUITE LOG     # ROOT/apt: private apt state, ROOT/tarballs: downloads
+#   fetch NAME VERSION              # sets $tarball to the verified tarball of that version
+# The caller defines say and die; downloads and apt's own output go to LOG.
+
+sources_init() {
+  local root=$1
+  sources_suite=$2
+  sources_log=$3
+  sources_tarballs=$root/tarballs
+  sources_apt=$root/apt
+  mkdir -p "$sources_tarballs" "$sources_apt/lists/partial" "$sources_apt/cache/archives/partial"
+  # The mirror the machine already uses; its first Debian entry.
+  local mirror
+  mirror=$(sed -n -e 's/^URIs:[[:space:]]*\([^[:space:]]*\/debian\)\/\?\([[:space:]].*\)\?$/\1/p' \
+                  -e 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]*\/debian\)\/\?[[:space:]].*/\2/p' \
+             /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null \
+           | head -n1 || true)
+  [ -n "$mirror" ] || die "no Debian mirror found in /etc/apt/sources.list*"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $sources_suite main" \
+    >"$sources_apt/sources.list"
+  sources_apt_opts=(-o Dir::Etc::SourceList="$sources_apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+                    -o Dir::State::Lists="$sources_apt/lists" -o Dir::Cache="$sources_apt/cache"
+                    -o APT::Get::Only-Source=true)
+  say "reading the $sources_suite source index from $mirror"
+  apt-get "${sources_apt_opts[@]}" update -q >>"$sources_log" 2>&1 \
+    || die "apt-get update failed for $mirror $sources_suite; see $sources_log"
+}
+
+fetch() {
+  local name=$1 version=$2 line uri file sum
+  line=$(cd "$sources_apt" && apt-get "${sources_apt_opts[@]}" source --print-uris "$name" 2>/dev/null |
+         grep "\.orig\.tar\." | head -n1) \
+    || die "$name: no .orig tarball in the $sources_suite source index"
+  read -r uri file _ sum <<<"$line"
+  uri=${uri//\'/}; sum=${sum#SHA256:}
+  [[ "$sum" =~ ^[0-9a-f]{64}$ ]] || die "$name: the index gives no SHA-256 for $file"
+  [[ "$file" == "${name}_${version}.orig.tar."* ]] || die "$name: the index offers $file, expected version $version"
+  tarball=$sources_tarballs/$file
+  if ! [ -f "$tarball" ] || ! echo "$sum  $tarball" | sha256sum -c --quiet - >/dev/null 2>&1; then
+    say "downloading $file"
+    rm -f "$tarball"
+    /usr/lib/apt/apt-helper download-file "$uri" "$tarball.part" "SHA256:$sum" >>"$sources_log" 2>&1 \
+      || die "$name: could not download $file"
+    mv "$tarball.part" "$tarball"
+  fi
+  echo "$sum  $tarball" | sha256sum -c --quiet - >&2 || die "$name: $file does not match the index's SHA-256"
+}

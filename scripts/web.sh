@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the browser version into krellwick-web/: a static folder (the page,
+# krellwick.js and .wasm, the packed assets) that any web server can host.
+#   scripts/web.sh            # the game
+#   scripts/web.sh --tests    # also the unit tests for node (build-web/krellwick_tests.js)
+# Installs what is missing with apt-get (as root); the libraries are built
+# once from Debian's sources (scripts/web_deps.sh). Serve it with
+#   cd krellwick-web && python3 -m http.server 8000
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${WEB_BUILD_DIR:-$root/build-web}
+out=$root/krellwick-web
+targets=(krellwick krellwick_web_pack)
+[ "${1:-}" = "--tests" ] && targets+=(krellwick_tests)
+
+"$root/scripts/setup.sh" --web
+prefix=$("$root/scripts/web_deps.sh" | tail -n1)
+# Emscripten's tools need Debian's acorn, which another node on PATH misses.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKRELLWICK_WEBDEPS="$prefix" \
+  -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]}"
+
+rm -rf "$out" && mkdir -p "$out"
+for f in index.html krellwick.js krellwick.wasm krellwick.data krellwick-data.js krellwick-data.js.metadata; do
+  cp "$build/$f" "$out/"
+done
+cp -r "$prefix/share/licenses" "$out/licenses"
+mkdir -p "$out/licenses/krellwick" && cp "$root/LICENSE" "$out/licenses/krellwick/"
+echo "krellwick-web/: $(du -sb --exclude=licenses "$out" | cut -f1) bytes; serve it with: cd krellwick-web && python3 -m http.server 8000"

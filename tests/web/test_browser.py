@@ -1,0 +1,195 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The web build in headless Chromium: the page loads and plays, and a copy
+missing a texture still plays. Serves the folder on 127.0.0.1 itself.
+Prints the figures it saw (frame rate, time to the first frame, download
+size) for docs/performance.md; they are measured, not asserted.
+
+    /usr/bin/python3 tests/web/test_browser.py krellwick-web
+"""
+import functools
+import http.server
+import io
+import json
+import re
+import shutil
+import sys
+import tempfile
+import threading
+import time
+import unittest
+from pathlib import Path
+
+from PIL import Image, ImageChops, ImageStat
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+WEB = Path(sys.argv.pop(1) if len(sys.argv) > 1 else "krellwick-web").resolve()
+TEXTURE_LOADS = 51  # render/texture_table.cpp's load order, CAR.png four times
+MISSING = "textures/MOON.png"
+
+
+def browser(*extra):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
+                "--enable-unsafe-swiftshader", "--window-size=1800,1000", "--mute-audio") + extra:
+        options.add_argument(arg)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.root = Path(tempfile.mkdtemp(prefix="krellwick-web-test-"))
+        shutil.copytree(WEB, cls.root / "game")
+        # The copy missing one texture: its entry left out of the packed
+        # files' list, as if the file had not been there when packing.
+        shutil.copytree(WEB, cls.root / "missing")
+        meta_path = cls.root / "missing" / "krellwick-data.js.metadata"
+        meta = json.loads(meta_path.read_text())
+        files = [f for f in meta["files"] if f["filename"] != "/" + MISSING]
+        assert len(files) == len(meta["files"]) - 1, "the metadata lists " + MISSING
+        meta["files"] = files
+        meta_path.write_text(json.dumps(meta))
+
+        handler = functools.partial(QuietHandler, directory=str(cls.root))
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        cls.base = "http://127.0.0.1:%d/" % cls.server.server_address[1]
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+
+        cls.driver = browser()
+        cls.figures = {}
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.shutdown()
+        cls.server.server_close()
+        shutil.rmtree(cls.root)
+        for name, value in cls.figures.items():
+            print("figure: %s: %s" % (name, value))
+
+    def open(self, folder):
+        self.logs = []
+        self.driver.get(self.base + folder + "/index.html")
+        self.wait_for_text("readout", "Fps:", 120)
+        self.canvas = self.driver.find_element(By.ID, "canvas")
+        self.canvas.click()
+
+    def text(self, element_id):
+        return self.driver.find_element(By.ID, element_id).text
+
+    def wait_for_text(self, element_id, needle, seconds):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if needle in self.text(element_id):
+                return
+            time.sleep(0.2)
+        self.fail("no %r in #%s within %d s; it shows:\n%s\nlog:\n%s" % (
+            needle, element_id, seconds, self.text(element_id), self.text("log")))
+
+    def keys(self, keys, pause=0.15):
+        for key in keys:
+            self.canvas.send_keys(key)
+            time.sleep(pause)
+
+    def shot(self):
+        return Image.open(io.BytesIO(self.canvas.screenshot_as_png)).convert("RGB")
+
+    def fps_seen(self, seconds):
+        values = []
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            m = re.search(r"\+ Fps:\s+([0-9.]+)", self.text("readout"))
+            if m:
+                values.append(float(m.group(1)))
+            time.sleep(0.5)
+        return values
+
+    def browser_log(self):
+        # Reading the log empties it: what was read is kept.
+        self.logs += self.driver.get_log("browser")
+        return self.logs
+
+    def severe_log(self):
+        return [e for e in self.browser_log() if e["level"] == "SEVERE"]
+
+    def test_loads_plays_and_goes_back_to_the_menu(self):
+        self.open("game")
+        log = self.text("log")
+        names = [f["filename"] for f in json.loads((WEB / "krellwick-data.js.metadata").read_text())["files"]]
+        for name in names:
+            if name.startswith(("/textures/", "/models/")):
+                self.assertIn("Loading " + name + "\n", log + "\n")
+        self.assertEqual(len(re.findall(r"^Loading /textures/", log, re.M)), TEXTURE_LOADS)
+        self.assertRegex(log, r"Drawing path: \S")
+        self.assertNotIn("ERROR", log)
+        self.assertIn("+ Score: 0", self.text("readout"))
+        self.assertEqual(self.severe_log(), [])
+
+        menu = self.shot()
+        self.keys(" ")
+        time.sleep(3)  # the car drives in
+        self.keys(["d", "d", "w", "k", " ", "l", " ", "a"])
+        time.sleep(0.5)
+        play = self.shot()
+        self.assertGreater(ImageStat.Stat(play.convert("L")).mean[0], 8, "the canvas in play is black")
+        changed = ImageStat.Stat(ImageChops.difference(menu, play).convert("L")).mean[0]
+        self.assertGreater(changed, 4, "play looks like the menu")
+
+        fps = self.fps_seen(10)
+        self.assertTrue(fps, "no frame rate read out in play")
+        self.figures["frame rate read out in play (median, min, max)"] = "%.1f, %.1f, %.1f" % (
+            sorted(fps)[len(fps) // 2], min(fps), max(fps))
+        first = [e["message"] for e in self.browser_log() if "First frame" in e["message"]]
+        self.assertTrue(first, "the page did not log its first frame")
+        self.figures["first frame"] = re.search(r"First frame \d+ ms", first[0]).group(0)
+
+        # Esc leaves the game; in the menu a second Esc ends it, which only a menu does.
+        self.keys([Keys.ESCAPE])
+        time.sleep(6)  # the car drives out
+        self.assertNotIn("has ended", self.text("cover"))
+        self.keys([Keys.ESCAPE])
+        self.wait_for_text("cover", "Krellwick has ended", 10)
+        self.assertEqual(self.severe_log(), [])
+
+    def test_a_missing_texture_is_reported_and_the_game_still_plays(self):
+        self.open("missing")
+        log = self.text("log")
+        self.assertRegex(log, r"ERROR: Could not load Texture Index \d+")
+        self.assertIn("Picture /" + MISSING + " not loaded", log)
+        self.keys(" ")
+        time.sleep(3)
+        self.keys(["d", " ", "w"])
+        before = self.text("readout")
+        time.sleep(2)
+        self.assertNotEqual(self.text("readout"), before, "the read-out stopped")
+        self.assertRegex(self.text("readout"), r"\+ Fps:\s+[1-9]")
+        self.assertEqual(self.severe_log(), [])
+
+    def test_without_webgl_the_page_says_so(self):
+        driver = browser("--disable-webgl")
+        try:
+            driver.get(self.base + "game/index.html")
+            time.sleep(1)
+            cover = driver.find_element(By.ID, "cover").text
+            self.assertIn("needs WebGL", cover)
+            self.assertEqual(driver.find_element(By.ID, "log").text, "", "the game started anyway")
+        finally:
+            driver.quit()
+
+
+if __name__ == "__main__":
+    sizes = {p.name: p.stat().st_size for p in WEB.iterdir() if p.is_file()}
+    print("figure: download size: %d bytes (%s)" % (sum(sizes.values()), ", ".join(
+        "%s %d" % item for item in sorted(sizes.items()))))
+    unittest.main(verbosity=2)
