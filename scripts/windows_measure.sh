@@ -44,8 +44,9 @@ for run in $(seq "$runs"); do
     press "$win" space
     sleep 3
     (for _ in $(seq 20); do xdotool key space; sleep 1; done) &
+    shots=$!
     play=$(cpu_during "$GAME_PID" 20)
-    wait
+    wait "$shots"
     quit_with_escape "${labels[n]}"
     echo "run $run ${labels[n]}: first picture ${startup} ms; cpu/s menu ${menu% *} (+server ${menu#* }), play ${play% *} (+server ${play#* })"
   done
