@@ -5,7 +5,11 @@
 #   . scripts/debian_sources.sh
 #   sources_init ROOT SUITE LOG     # ROOT/apt: private apt state, ROOT/tarballs: downloads
 #   fetch NAME VERSION              # sets $tarball to the verified tarball of that version
-# The caller defines say and die; downloads and apt's own output go to LOG.
+#   fetch_pinned                    # fetch for every NAME VERSION pair in $pinned, into tarball_of
+#   unpack NAME                     # unpacks tarball_of[NAME] into $work/NAME, sets $src
+#   licence NAME FILE...            # copies the files into $prefix/share/licenses/NAME
+# The caller defines say and die (and work, prefix, start for the last three);
+# downloads and apt's own output go to LOG.
 
 sources_init() {
   local root=$1
@@ -49,4 +53,24 @@ fetch() {
     mv "$tarball.part" "$tarball"
   fi
   echo "$sum  $tarball" | sha256sum -c --quiet - >&2 || die "$name: $file does not match the index's SHA-256"
+}
+
+# Every tarball first, so that a missing file or a new version stops the build early.
+declare -A tarball_of
+fetch_pinned() {
+  local i
+  for ((i = 0; i < ${#pinned[@]}; i += 2)); do
+    fetch "${pinned[i]}" "${pinned[i+1]}"
+    tarball_of[${pinned[i]}]=$tarball
+  done
+}
+
+unpack() {
+  say "$1 (at $((SECONDS - start)) s)"
+  src=$work/$1
+  mkdir "$src" && tar -xf "${tarball_of[$1]}" -C "$src" --strip-components=1
+}
+
+licence() {
+  mkdir -p "$prefix/share/licenses/$1" && cp "${@:2}" "$prefix/share/licenses/$1/"
 }

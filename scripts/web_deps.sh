@@ -53,11 +53,6 @@ work=$(mktemp -d "$root/work.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export CFLAGS="-O2" CXXFLAGS="-O2" LDFLAGS= PKG_CONFIG_PATH= PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig
 
-unpack() {  # unpack NAME: sets $src to the unpacked source
-  say "$1 (at $((SECONDS - start)) s)"
-  src=$work/$1
-  mkdir "$src" && tar -xf "${tarball_of[$1]}" -C "$src" --strip-components=1
-}
 with_cmake() {  # with_cmake [-DOPTION=VALUE...]: configure, build and install $src
   { emcmake cmake -S "$src" -B "$src/_build" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DCMAKE_FIND_ROOT_PATH="$prefix" \
@@ -65,17 +60,9 @@ with_cmake() {  # with_cmake [-DOPTION=VALUE...]: configure, build and install $
     cmake --build "$src/_build" -j2 && cmake --install "$src/_build"; } >>"$log" 2>&1 \
     || die "${src##*/} failed; see $log"
 }
-licence() {  # licence NAME FILE...: into share/licenses/NAME
-  mkdir -p "$prefix/share/licenses/$1" && cp "${@:2}" "$prefix/share/licenses/$1/"
-}
 
-# Every tarball first, so that a missing file or a new version stops the script early.
 sources_init "$root" "$suite" "$log"
-declare -A tarball_of
-for ((i = 0; i < ${#pinned[@]}; i += 2)); do
-  fetch "${pinned[i]}" "${pinned[i+1]}"
-  tarball_of[${pinned[i]}]=$tarball
-done
+fetch_pinned
 
 unpack zlib
 { cd "$src" && emconfigure ./configure --static --prefix="$prefix" && emmake make -j2 libz.a &&

@@ -68,11 +68,6 @@ trap 'rm -rf "$work"' EXIT
 export KRELLWICK_WINDEPS=$prefix PKG_CONFIG_PATH= PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig:$sysroot/lib/pkgconfig
 export CFLAGS="-O2" CXXFLAGS="-O2" LDFLAGS=
 
-unpack() {  # unpack NAME: sets $src to the unpacked source
-  say "$1 (at $((SECONDS - start)) s)"
-  src=$work/$1
-  mkdir "$src" && tar -xf "${tarball_of[$1]}" -C "$src" --strip-components=1
-}
 with_cmake() {  # with_cmake [-DOPTION=VALUE...]: configure, build and install $src
   { cmake -S "$src" -B "$src/_build" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib "$@" &&
@@ -84,17 +79,9 @@ with_configure() {  # with_configure [--option...]: static library through autot
     make -j2 && make install; } >>"$log" 2>&1 || die "${src##*/} failed; see $log"
   cd "$here"
 }
-licence() {  # licence NAME FILE...: into share/licenses/NAME
-  mkdir -p "$prefix/share/licenses/$1" && cp "${@:2}" "$prefix/share/licenses/$1/"
-}
 
-# Every tarball first, so that a missing file or a new version stops the script early.
 sources_init "$root" "$suite" "$log"
-declare -A tarball_of
-for ((i = 0; i < ${#pinned[@]}; i += 2)); do
-  fetch "${pinned[i]}" "${pinned[i+1]}"
-  tarball_of[${pinned[i]}]=$tarball
-done
+fetch_pinned
 
 licence zlib /usr/share/doc/libz-mingw-w64/copyright
 
