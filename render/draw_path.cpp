@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "render/frame_store.h"
