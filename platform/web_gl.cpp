@@ -23,6 +23,11 @@ void glGetDoublev(GLenum name, GLdouble* values) {
 // never called there, and would leave `pixels` as it is.
 void glGetTexImage(GLenum, GLint, GLenum, GLenum, void*) {}
 
+// The state stack serves only the caching paths' own draws, which the
+// browser never takes either (see above).
+void glPushAttrib(GLbitfield) {}
+void glPopAttrib() {}
+
 // The emulation builds each vertex of a glBegin/glEnd block from the calls
 // made since the vertex before, so every vertex must come with the same
 // attributes: a colour set once for a face of three vertices, or a normal set
