@@ -3,7 +3,7 @@
 # The Windows game under Wine beside the Linux game, taking turns in one run
 # (a measurement; CI does not run it): start-up to the first picture, and the
 # processor time of 20 s in the start menu and 20 s of play with a shot a
-# second, for the game's process and, under Wine, the wineserver as well.
+# second, for the game's process.
 #   scripts/windows_measure.sh [RUNS (3)]   (after scripts/windows.sh and scripts/build.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,14 +22,12 @@ games=("$root/build/krellwick" "$E2E_TMP/windows_game")
 labels=(linux windows)
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
-# cpu_during PID SECONDS: processor seconds the game (and the wineserver) used.
+# cpu_during PID SECONDS: processor seconds a second the game used.
 cpu_during() {
-  local server game0 server0
-  server=$(pgrep -x wineserver | head -n1 || true)
-  game0=$(ticks "$1"); server0=$(ticks "${server:-0}")
+  local game0
+  game0=$(ticks "$1")
   sleep "$2"
-  echo "$(($(ticks "$1") - game0)) $(($(ticks "${server:-0}") - server0))" |
-    awk -v hz="$(getconf CLK_TCK)" -v s="$2" '{printf "%.3f %.3f", $1 / hz / s, $2 / hz / s}'
+  echo "$(($(ticks "$1") - game0))" | awk -v hz="$(getconf CLK_TCK)" -v s="$2" '{printf "%.3f", $1 / hz / s}'
 }
 
 for run in $(seq "$runs"); do
@@ -48,6 +46,6 @@ for run in $(seq "$runs"); do
     play=$(cpu_during "$GAME_PID" 20)
     wait "$shots"
     quit_with_escape "${labels[n]}"
-    echo "run $run ${labels[n]}: first picture ${startup} ms; cpu/s menu ${menu% *} (+server ${menu#* }), play ${play% *} (+server ${play#* })"
+    echo "run $run ${labels[n]}: first picture ${startup} ms; cpu/s menu $menu, play $play"
   done
 done
