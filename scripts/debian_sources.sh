@@ -8,6 +8,9 @@
 #   fetch_pinned                    # fetch for every NAME VERSION pair in $pinned, into tarball_of
 #   unpack NAME                     # unpacks tarball_of[NAME] into $work/NAME, sets $src
 #   licence NAME FILE...            # copies the files into $prefix/share/licenses/NAME
+#   claim_prefix ROOT TEXT...       # sets $prefix (ROOT/r$recipe-<hash of TEXT and $pinned>);
+#                                   # prints it and exits when built, else locks ROOT for the build
+#   start_build                     # an empty $prefix, $log, $start and a $work folder
 # The caller defines say and die (and work, prefix, start for the last three);
 # downloads and apt's own output go to LOG.
 
@@ -73,4 +76,25 @@ unpack() {
 
 licence() {
   mkdir -p "$prefix/share/licenses/$1" && cp "${@:2}" "$prefix/share/licenses/$1/"
+}
+
+claim_prefix() {
+  local root=$1 key
+  key=$(printf '%s\n' "$recipe" "${@:2}" "${pinned[@]}" | sha256sum | cut -c1-10)
+  prefix=$root/r$recipe-$key
+  if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
+  mkdir -p "$root"
+  exec 9>"$root/lock"
+  flock 9   # another call may be building the same prefix
+  if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
+}
+
+start_build() {
+  log=$prefix.log
+  start=$SECONDS
+  rm -rf "$prefix" && mkdir -p "$prefix"
+  : >"$log"
+  say "building into $prefix (log: $log)"
+  work=$(mktemp -d "${prefix%/*}/work.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
 }

@@ -36,21 +36,9 @@ export NODE_PATH=/usr/share/nodejs   # emscripten's tools need Debian's acorn
 
 root=${KRELLWICK_WEBDEPS_ROOT:-$HOME/.cache/krellwick/webdeps}
 versions=$(dpkg-query -W -f='${Version}\n' emscripten googletest)
-key=$(printf '%s\n' "$recipe" "$versions" "${pinned[@]}" | sha256sum | cut -c1-10)
-prefix=$root/r$recipe-$key
-if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
-mkdir -p "$root"
-exec 9>"$root/lock"
-flock 9   # another call may be building the same prefix
-if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
+claim_prefix "$root" "$versions"
 
-log=$prefix.log
-start=$SECONDS
-rm -rf "$prefix" && mkdir -p "$prefix"
-: >"$log"
-say "building into $prefix (log: $log)"
-work=$(mktemp -d "$root/work.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+start_build
 export CFLAGS="-O2" CXXFLAGS="-O2" LDFLAGS= PKG_CONFIG_PATH= PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig
 
 with_cmake() {  # with_cmake [-DOPTION=VALUE...]: configure, build and install $src

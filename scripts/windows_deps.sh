@@ -44,27 +44,13 @@ fi
 
 root=${KRELLWICK_WINDEPS_ROOT:-$HOME/.cache/krellwick/windeps}
 compiler=$(dpkg-query -W -f='${Version}' gcc-mingw-w64-x86-64-posix)
-key=$(printf '%s\n' "$recipe" "$compiler" "${pinned[@]}" | sha256sum | cut -c1-10)
-prefix=$root/r$recipe-$key
-if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
-mkdir -p "$root"
-exec 9>"$root/lock"
-flock 9   # another call may be building the same prefix
-if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
-
-# ---- sources --------------------------------------------------------------
 # scripts/debian_sources.sh: a private apt state folder in $root/apt, tarballs in $root/tarballs.
 . "$(dirname "$0")/debian_sources.sh"
+claim_prefix "$root" "$compiler"
 
 # ---- builds ---------------------------------------------------------------
 here=$(cd "$(dirname "$0")/.." && pwd)
-log=$prefix.log
-start=$SECONDS
-rm -rf "$prefix" && mkdir -p "$prefix"
-: >"$log"
-say "building into $prefix (log: $log)"
-work=$(mktemp -d "$root/work.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+start_build
 export KRELLWICK_WINDEPS=$prefix PKG_CONFIG_PATH= PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig:$sysroot/lib/pkgconfig
 export CFLAGS="-O2" CXXFLAGS="-O2" LDFLAGS=
 
