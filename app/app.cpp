@@ -5,6 +5,7 @@
 #include <GL/glut.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/camera.h"
 #include "app/keyboard.h"
@@ -13,6 +14,8 @@
 #include "app/sound_link.h"
 #include "geometry/random.h"
 #include "platform/console.h"
+#include "platform/display_check.h"
+#include "platform/executable_path.h"
 #include "platform/fine_sleep.h"
 #include "platform/main_loop.h"
 #include "platform/toolkit_environment.h"
@@ -52,6 +55,11 @@ int runGame(int argc, char** argv) {
     prepareConsole();
     holdFineTimerResolution();
     prepareToolkitEnvironment();
+    const std::string problem = displayProblem(argc, argv, executablePath());
+    if (!problem.empty()) {
+        std::fputs(problem.c_str(), stderr);
+        return 1;
+    }
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);

@@ -5,16 +5,16 @@
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
+packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
-          clang libclang-rt-14-dev python3 libgl1-mesa-dri locales
+          clang libclang-rt-14-dev python3 python3-numpy libgl1-mesa-dri locales
           libopenal-dev libsndfile1-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
 packages+=(dpkg-dev file lintian appstream desktop-file-utils)
 # The Windows build (scripts/windows.sh) and its tests under Wine.
 if [ "${1:-}" = "--windows" ]; then
   packages=(cmake make pkg-config g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
-            googletest nsis icoutils librsvg2-bin python3 sox libsox-fmt-base wine wine64
+            googletest nsis icoutils librsvg2-bin python3 python3-numpy sox libsox-fmt-base wine wine64
             xvfb xdotool x11-utils xauth imagemagick)
 fi
 # The browser build (scripts/web.sh) and its test in headless Chromium.
@@ -23,7 +23,7 @@ if [ "${1:-}" = "--web" ]; then
             chromium chromium-driver python3-selenium python3-pil)
 fi
 if [ "${1:-}" = "--play" ]; then
-  packages=(cmake g++ make pkg-config freeglut3-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
+  packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
             librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev sox libsox-fmt-base python3)
 fi
 
