@@ -2,6 +2,7 @@
 # Shared helpers for the end-to-end tests: a private Xvfb, the game started
 # under it, and waiting for its window.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_display.sh"
 
 E2E_TMP=$(mktemp -d)
 XVFB_PID=
@@ -16,22 +17,12 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_xvfb WIDTHxHEIGHT: a display of our own, free of other tests, from
-# $E2E_DISPLAYS (display numbers) when set, with $XVFB_ARGS added.
+# start_xvfb WIDTHxHEIGHT: a display of our own, free of other tests, with
+# $XVFB_ARGS added.
 start_xvfb() {
-  local size=${1:-1920x1080}
-  for n in ${E2E_DISPLAYS:-$(seq 140 199)}; do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    # -noreset: otherwise Xvfb resets when its last client leaves, and a
-    # client connecting in that moment is refused.
-    # shellcheck disable=SC2086 # XVFB_ARGS: extra options, word-split
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset ${XVFB_ARGS:-} >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
-    kill "$XVFB_PID" 2>/dev/null || true
-  done
-  fail "could not start Xvfb"
+  # shellcheck disable=SC2086 # XVFB_ARGS: extra options, word-split
+  start_virtual_display "${1:-1920x1080}" ${XVFB_ARGS:-} || fail "could not start Xvfb"
+  XVFB_PID=$VIRTUAL_DISPLAY_PID
 }
 
 # start_game BINARY LOGFILE [workdir]
@@ -43,10 +34,12 @@ start_game() {
   GAME_PID=$!
 }
 
+# The limits below are generous on purpose: a test waits for a condition,
+# and on a loaded machine a game (under Wine above all) can take long to start.
 # wait_for_window: prints the window id of the game's window.
 wait_for_window() {
-  local id=
-  for _ in $(seq 200); do
+  local id= end=$((SECONDS + 90))
+  while [ $SECONDS -lt $end ]; do
     id=$(xdotool search --name '^Krellwick$' 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before its window opened"
@@ -66,8 +59,8 @@ press() {
 # when it keeps running. Not to be called in $(...): a subshell cannot wait
 # for its parent's child and would read -1 when the game ends meanwhile.
 wait_for_exit() {
-  local seconds=$1
-  for _ in $(seq $((seconds * 20))); do
+  local seconds=$1 end=$((SECONDS + $1))
+  while [ $SECONDS -lt $end ]; do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
       GAME_STATUS=0
       wait "$GAME_PID" || GAME_STATUS=$?
@@ -84,8 +77,8 @@ still_running() { kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended unexpe
 
 # wait_for_line FILE PATTERN SECONDS
 wait_for_line() {
-  local file=$1 pattern=$2 seconds=$3
-  for _ in $(seq $((seconds * 20))); do
+  local file=$1 pattern=$2 seconds=$3 end=$((SECONDS + $3))
+  while [ $SECONDS -lt $end ]; do
     grep -q -- "$pattern" "$file" && return 0
     sleep 0.05
   done
@@ -95,12 +88,13 @@ wait_for_line() {
 # quit_with_escape [WHAT]: Esc until the game ends (Esc leaves play, is ignored
 # during the drive-out and quits from a menu), then its exit status must be 0.
 quit_with_escape() {
-  for _ in $(seq 20); do
+  local end=$((SECONDS + 60))
+  while [ $SECONDS -lt $end ]; do
     kill -0 "$GAME_PID" 2>/dev/null || break
     press "$win" Escape
     sleep 0.5
   done
-  wait_for_exit 5
+  wait_for_exit 10
   [ "$GAME_STATUS" = 0 ] || fail "${1:+$1: }exit status $GAME_STATUS"
 }
 
@@ -120,30 +114,40 @@ CONF
 }
 
 # play_five_shots WAV LOG: with the game just started and recording to WAV,
-# a quiet stretch in the menu, then a game with five shots a second apart,
-# and Esc until it ends. SHOT_SIZES: the WAV's sizes at the quiet stretch's
-# start and end and at each shot, for sound_check.py.
+# a quiet stretch in the menu, then a game with five shots, and Esc until it
+# ends. Every wait is for the recording itself to reach a place: the wave
+# writer can lag the game under load, so the test never guesses where the
+# file stands from the clock. Each shot is fired once the one before has
+# been heard and a second of sound has passed since (the cooldown is
+# shorter). SHOT_SIZES: the WAV's sizes at the quiet stretch's start and
+# end, at each shot's key, and a second after the last shot, for
+# sound_check.py.
 play_five_shots() {
-  local wav=$1 log=$2
-  size() { stat -c %s "$wav" 2>/dev/null || echo 0; }
+  local wav=$1 log=$2 out onset p check
+  check=$(dirname "${BASH_SOURCE[0]}")/sound_check.py
+  sizes() { /usr/bin/python3 "$check" size "$wav" "$@" || fail "the recording stopped"; }
   win=$(wait_for_window)
-  wait_for_line "$log" '^Sound: .*Wave File Writer' 30
-  sleep 1
-  SHOT_SIZES=("$(size)")
-  sleep 3
-  SHOT_SIZES+=("$(size)")
+  wait_for_line "$log" '^Sound: .*Wave File Writer' 60
+  SHOT_SIZES=("$(sizes 0 1)")
+  SHOT_SIZES+=("$(sizes "${SHOT_SIZES[0]}" 3)")
+  # The start's roar marks where the two-second drive-in begins.
+  p=$(sizes)
   press "$win" space
-  sleep 2.6  # the drive-in
+  /usr/bin/python3 "$check" wait "$wav" "${SHOT_SIZES[@]:0:2}" "$p" 2.5 >/dev/null ||
+    fail "the game's start was not heard"
   # The turret straight up: the shots fly clear of the rabbits on the ground.
+  p=$(sizes)
   press "$win" k k
-  sleep 1.5
-  for _ in 1 2 3 4 5; do
-    SHOT_SIZES+=("$(size)")
-    xdotool key space
-    sleep 1
+  sizes "$p" 1 >/dev/null
+  for i in 1 2 3 4 5; do
+    p=$(sizes)
+    SHOT_SIZES+=("$p")
+    press "$win" space
+    out=$(/usr/bin/python3 "$check" wait "$wav" "${SHOT_SIZES[@]:0:2}" "$p" 1 "${SHOT_SIZES[2]}") ||
+      fail "shot $i was not heard"
+    read -r onset p <<<"$out"
   done
+  SHOT_SIZES+=("$p")
   still_running "$log"
-  press "$win" Escape
-  sleep 3
   quit_with_escape
 }

@@ -18,7 +18,7 @@ fi
 log=$E2E_TMP/game.log
 start_game "$game" "$log"
 win=$(wait_for_window)
-wait_for_line "$log" '^+ Fps:   ' 10
+wait_for_line "$log" '^+ Fps:   ' 60
 press "$win" space
 sleep 2.6
 press "$win" space k space

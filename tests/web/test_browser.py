@@ -138,12 +138,18 @@ class Page(unittest.TestCase):
 
         menu = self.shot()
         self.keys(" ")
-        time.sleep(3)  # the car drives in
+        time.sleep(3)  # the car drives in; a key sent during it is only lost
         self.keys(["d", "d", "w", "k", " ", "l", " ", "a"])
-        time.sleep(0.5)
-        play = self.shot()
-        self.assertGreater(ImageStat.Stat(play.convert("L")).mean[0], 8, "the canvas in play is black")
-        changed = ImageStat.Stat(ImageChops.difference(menu, play).convert("L")).mean[0]
+        # Play shows once the browser has drawn it: waited for, not assumed.
+        end = time.monotonic() + 60
+        while True:
+            play = self.shot()
+            bright = ImageStat.Stat(play.convert("L")).mean[0]
+            changed = ImageStat.Stat(ImageChops.difference(menu, play).convert("L")).mean[0]
+            if (bright > 8 and changed > 4) or time.monotonic() > end:
+                break
+            time.sleep(0.5)
+        self.assertGreater(bright, 8, "the canvas in play is black")
         self.assertGreater(changed, 4, "play looks like the menu")
 
         fps = self.fps_seen(10)
@@ -154,11 +160,14 @@ class Page(unittest.TestCase):
         self.assertTrue(first, "the page did not log its first frame")
         self.figures["first frame"] = re.search(r"First frame \d+ ms", first[0]).group(0)
 
-        # Esc leaves the game; in the menu a second Esc ends it, which only a menu does.
+        # Esc leaves the game; in the menu a later Esc ends it, which only a
+        # menu does (Esc is ignored while the car drives out).
         self.keys([Keys.ESCAPE])
-        time.sleep(6)  # the car drives out
+        time.sleep(1)
         self.assertNotIn("has ended", self.text("cover"))
-        self.keys([Keys.ESCAPE])
+        end = time.monotonic() + 60
+        while "has ended" not in self.text("cover") and time.monotonic() < end:
+            self.keys([Keys.ESCAPE], pause=0.5)
         self.wait_for_text("cover", "Krellwick has ended", 10)
         self.assertEqual(self.severe_log(), [])
 
@@ -171,7 +180,9 @@ class Page(unittest.TestCase):
         time.sleep(3)
         self.keys(["d", " ", "w"])
         before = self.text("readout")
-        time.sleep(2)
+        end = time.monotonic() + 60
+        while self.text("readout") == before and time.monotonic() < end:
+            time.sleep(0.2)
         self.assertNotEqual(self.text("readout"), before, "the read-out stopped")
         self.assertRegex(self.text("readout"), r"\+ Fps:\s+[1-9]")
         self.assertEqual(self.severe_log(), [])
@@ -180,9 +191,10 @@ class Page(unittest.TestCase):
         driver = browser("--disable-webgl")
         try:
             driver.get(self.base + "game/index.html")
-            time.sleep(1)
-            cover = driver.find_element(By.ID, "cover").text
-            self.assertIn("needs WebGL", cover)
+            end = time.monotonic() + 60
+            while "needs WebGL" not in driver.find_element(By.ID, "cover").text and time.monotonic() < end:
+                time.sleep(0.2)
+            self.assertIn("needs WebGL", driver.find_element(By.ID, "cover").text)
             self.assertEqual(driver.find_element(By.ID, "log").text, "", "the game started anyway")
         finally:
             driver.quit()
