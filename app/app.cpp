@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/camera.h"
+#include "app/focus_watch.h"
+#include "app/game_actions.h"
 #include "app/keyboard.h"
 #include "app/memory_trim.h"
 #include "app/readout.h"
@@ -19,6 +21,7 @@
 #include "platform/fine_sleep.h"
 #include "platform/main_loop.h"
 #include "platform/toolkit_environment.h"
+#include "platform/window_focus.h"
 #include "render/draw_caches.h"
 #include "world/model_manager.h"
 
@@ -28,6 +31,7 @@ constexpr int kHeight = 720;
 // Made once the window exists; never destroyed, as the context may be gone
 // at exit.
 DrawCaches* drawCaches = nullptr;
+FocusWatch focusWatch;
 }
 
 void display() {
@@ -38,16 +42,19 @@ void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glMultMatrixd(cameraMatrix);
-    // About one frame in ten refreshes the console.
-    if (randUnit() < 0.1f) printReadout();
+    // About one frame in ten refreshes the console; a paused game's picture
+    // drawn again (the window uncovered) draws nothing from the sequence.
+    if (!modelManager->paused && randUnit() < 0.1f) printReadout();
     modelManager->drawScene(*drawCaches);
     glutSwapBuffers();
 }
 
 void idle() {
+    if (focusWatch.lost(windowFocus())) setPaused(true);
     modelManager->updateFrame();
     handOverSound(*modelManager);
-    display();
+    // A paused game holds its picture.
+    if (!modelManager->paused) display();
     memoryTrim().frameDone();
 }
 

@@ -8,9 +8,8 @@
 #include <cstdio>
 
 #include "app/camera.h"
+#include "app/game_actions.h"
 #include "app/hidden_modes.h"
-#include "app/sound_link.h"
-#include "platform/main_loop.h"
 #include "world/model_manager.h"
 
 SequenceMatcher tintSequence{"GRANITE", 7};
@@ -47,40 +46,20 @@ void feedSequences(unsigned char key) {
     }
 }
 
-void quit() {
-    std::fflush(stdout);
-    // exit would wait for the sound's start-up thread, and the process would
-    // outlive the window; nothing of the game is left to save or close.
-    endMainLoop(soundStarting());
-}
 }  // namespace
 
 void handleKey(unsigned char key) {
     feedSequences(key);
-    ModelManager& world = *modelManager;
-    switch (world.gameState) {
-    case InitialMenu:
-        if (key == kEsc) quit();
-        if (key == kSpace) world.switchState(EnteringPlay);
-        break;
-    case DeathMenu:
-        if (key == kEsc) quit();
-        if (key == kSpace) world.switchState(InitialMenu);
-        break;
-    case Playing:
-        switch (key) {
-        case kEsc: world.switchState(LeavingPlay); break;
-        case kSpace: world.shoot(Fire); break;
-        case 'a': world.act(MoveLeft); break;
-        case 'd': world.act(MoveRight); break;
-        case 'k': world.act(TurretUp); break;
-        case 'l': world.act(TurretDown); break;
-        case 'w': world.act(Jump); break;
-        default: break;
-        }
-        break;
-    default:
-        break;
+    switch (key) {
+    case kEsc: performAction(GameAction::Back); break;
+    case kSpace: performAction(GameAction::Confirm); break;
+    case 'a': performAction(GameAction::DriveLeft); break;
+    case 'd': performAction(GameAction::DriveRight); break;
+    case 'k': performAction(GameAction::TurretUp); break;
+    case 'l': performAction(GameAction::TurretDown); break;
+    case 'w': performAction(GameAction::Jump); break;
+    case 'p': performAction(GameAction::Pause); break;
+    default: break;
     }
 }
 

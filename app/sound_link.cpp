@@ -32,6 +32,7 @@ SoundFrame frameOf(const ModelManager& world) {
     f.carShown = world.gameState >= EnteringPlay && world.gameState <= Dying;
     f.carX = world.player->x;
     f.scrollSpeed = world.scrollSpeed;
+    f.paused = world.paused;
     return f;
 }
 }  // namespace

@@ -15,6 +15,7 @@
 
 namespace {
 constexpr float kAmbienceGain = 0.5f;
+constexpr float kPausedAmbienceGain = 0.15f;
 constexpr float kHumGain = 0.3f;
 constexpr float kMasterGain = 0.7f;
 
@@ -42,6 +43,12 @@ unsigned int makeBuffer(const std::string& path) {
         return 0;
     }
     return buffer;
+}
+
+// A tenth of the way each frame, so a change of loudness never clicks.
+float easeTowards(float gain, float target) {
+    gain += (target - gain) * 0.1f;
+    return std::fabs(target - gain) < 0.001f ? target : gain;
 }
 
 void loop(unsigned int source, unsigned int buffer, float gain) {
@@ -98,6 +105,7 @@ bool SoundSystem::start(const std::string& directory, bool acceptSilentDevice) {
         placeVoice(s, 0);
     }
     loop(ambience_, buffers_[AmbienceSound], kAmbienceGain);
+    ambienceGain_ = kAmbienceGain;
     loop(hum_, buffers_[EngineHumSound], 0);
     std::fflush(stdout);
     return true;
@@ -145,9 +153,9 @@ void SoundSystem::play(const SoundCues& cues, const SoundFrame& frame) {
     }
 
     // The hum fades in and out with the car and rises with the scroll speed.
-    const float target = frame.carShown ? kHumGain : 0.0f;
-    humGain_ += (target - humGain_) * 0.1f;
-    if (std::fabs(target - humGain_) < 0.001f) humGain_ = target;
+    humGain_ = easeTowards(humGain_, frame.carShown && !frame.paused ? kHumGain : 0.0f);
+    ambienceGain_ = easeTowards(ambienceGain_, frame.paused ? kPausedAmbienceGain : kAmbienceGain);
+    alSourcef(ambience_, AL_GAIN, ambienceGain_);
     const float pitch = std::clamp(static_cast<float>(0.7 + 0.2 * frame.scrollSpeed), 0.5f, 2.0f);
     alSourcef(hum_, AL_GAIN, humGain_);
     alSourcef(hum_, AL_PITCH, pitch);

@@ -18,6 +18,8 @@ struct SoundFrame {
     bool carShown = false;
     float carX = 0;
     double scrollSpeed = 0;
+    // A paused game: the hum dies away and the night goes quieter.
+    bool paused = false;
 };
 
 class SoundSystem {
@@ -55,6 +57,7 @@ private:
     unsigned int hum_ = 0;
     unsigned int ambience_ = 0;
     float humGain_ = 0;
+    float ambienceGain_ = 0;
     VoicePool pool_{kVoices};
     // Its own generator: the game's random sequence is never touched here.
     std::minstd_rand random_;

@@ -8,7 +8,17 @@ namespace {
 constexpr double kShortestFrame = 1.0 / 60;
 }
 
+void ModelManager::setPaused(bool on) {
+    paused = on;
+    if (!on) lastClock = clock.nowMs();
+}
+
 void ModelManager::updateFrame() {
+    if (paused) {
+        // A frame's wait and nothing else: no draws from the random sequence.
+        clock.sleepMs(static_cast<int>(kShortestFrame * 1000));
+        return;
+    }
     const long now = clock.nowMs();
     double dt = static_cast<double>(now - lastClock) / 1000;
     if (dt < kShortestFrame) {

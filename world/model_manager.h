@@ -69,6 +69,8 @@ public:
     std::unique_ptr<Lighting> terrainLight;
     std::unique_ptr<Lighting> sphereLight;
     long lastClock = 0;
+    // A paused game: frames only wait, and nothing moves or sounds.
+    bool paused = false;
     float transitionProgress = 0;
     float transitionFromX = 0;
     float transitionToX = 0;
@@ -89,6 +91,9 @@ public:
     ~ModelManager();
 
     void resetGame();
+    // On resume the frame clock restarts, so the first frame after a pause
+    // counts one frame and not the pause's length.
+    void setPaused(bool on);
     // Sets gameState and runs the new state's entry action.
     void switchState(int state);
     void updateFrame();
