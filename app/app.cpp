@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/best_score.h"
 #include "app/camera.h"
 #include "app/focus_watch.h"
 #include "app/game_actions.h"
@@ -52,6 +53,10 @@ void display() {
 void idle() {
     if (focusWatch.lost(windowFocus())) setPaused(true);
     modelManager->updateFrame();
+    if (modelManager->finishedScore) {
+        bestScore().offer(*modelManager->finishedScore);
+        modelManager->finishedScore.reset();
+    }
     handOverSound(*modelManager);
     // A paused game holds its picture.
     if (!modelManager->paused) display();
@@ -78,6 +83,7 @@ int runGame(int argc, char** argv) {
     glutSetWindowTitle("Krellwick");
 
     modelManager = new ModelManager();
+    bestScore().load();
     modelManager->clock = trimmingInSleep(modelManager->clock, memoryTrim());
     drawCaches = new DrawCaches();
     std::printf("Drawing path: %s\n", drawPathName(drawCaches->choosePath()));

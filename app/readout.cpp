@@ -2,6 +2,7 @@
 // The console read-out: keyboard box, frame rate and score.
 #include "app/readout.h"
 
+#include "app/best_score.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -30,12 +31,14 @@ const char* const kHelpBox[21] = {
 };
 }  // namespace
 
-void writeReadout(std::FILE* out, float fps, int score) {
+void writeReadout(std::FILE* out, float fps, int score, int best) {
     std::fprintf(out, "\n");
     for (const char* line : kHelpBox) std::fprintf(out, "%s \n", line);
     std::fprintf(out, "+ Fps:   %f \n", static_cast<double>(fps));
     std::fprintf(out, "+ Score: %d \n", score);
-    std::fprintf(out, "+ Krellwick: drive, jump, shoot; rabbits 1, balloons 4 \n");
+    std::fprintf(out, "+ Best: %d \n", best);
 }
 
-void printReadout() { writeReadout(stdout, modelManager->fps, modelManager->score); }
+void printReadout() {
+    writeReadout(stdout, modelManager->fps, modelManager->score, bestScore().best());
+}

@@ -102,6 +102,7 @@ void ModelManager::runTransitionOut(double dt, float dtf, float k) {
 
     if (!(transitionProgress > 0)) {
         transitionProgress = 0;
+        finishedScore = score;
         if (gameState == LeavingPlay) {
             switchState(InitialMenu);
         } else {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gameplay/air_enemy.h"
@@ -69,6 +70,9 @@ public:
     std::unique_ptr<Lighting> terrainLight;
     std::unique_ptr<Lighting> sphereLight;
     long lastClock = 0;
+    // The score of a game that just ended (the death screen reached, or
+    // play left), for the application to offer as a best; it clears it.
+    std::optional<int> finishedScore;
     // A paused game: frames only wait, and nothing moves or sounds.
     bool paused = false;
     float transitionProgress = 0;

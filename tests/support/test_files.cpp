@@ -8,7 +8,9 @@
 #include <random>
 #include <stdexcept>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "platform/wide_text.h"
+#else
 #include <sys/stat.h>
 #endif
 
@@ -55,4 +57,23 @@ TempFifo::~TempFifo() { std::remove(path.c_str()); }
 
 std::string builtModelPath(const std::string& name) {
     return executableDirectory() + "/models/" + name;
+}
+
+TempDataHome::TempDataHome() : path(freshName() + "_data") {
+    std::filesystem::create_directory(path);
+#ifdef _WIN32
+    _wputenv_s(L"APPDATA", wideFromUtf8(path).c_str());
+#else
+    setenv("XDG_DATA_HOME", path.c_str(), 1);
+#endif
+}
+
+TempDataHome::~TempDataHome() {
+    std::error_code ignored;
+#ifndef _WIN32
+    // A test may have left a folder that only its owner could enter.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+#endif
+    std::filesystem::remove_all(path, ignored);
 }

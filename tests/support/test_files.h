@@ -33,3 +33,16 @@ std::string tempDirectory();
 
 // A model file as the build copies it: models/<name> beside the test program.
 std::string builtModelPath(const std::string& name);
+
+// A fresh folder in the temporary directory that the player's data folder
+// points at while the object lives (XDG_DATA_HOME on Linux, APPDATA on
+// Windows); removed again, with what the game kept there, when it goes.
+class TempDataHome {
+public:
+    TempDataHome();
+    ~TempDataHome();
+    TempDataHome(const TempDataHome&) = delete;
+    TempDataHome& operator=(const TempDataHome&) = delete;
+
+    std::string path;
+};

@@ -261,6 +261,9 @@ TEST_F(WholeGame, TwoGamesAndTheMenusForFiveMinutes) {
     }
     ASSERT_EQ(w.gameState, DeathMenu);
     EXPECT_EQ(w.score, finalScore);
+    // The death screen hands the score on, to be kept if it is a best.
+    EXPECT_EQ(w.finishedScore, finalScore);
+    w.finishedScore.reset();
     run(180);
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(w.score, finalScore);  // shown until Space
@@ -280,6 +283,7 @@ TEST_F(WholeGame, TwoGamesAndTheMenusForFiveMinutes) {
         ASSERT_FALSE(HasFatalFailure());
     }
     ASSERT_EQ(w.gameState, Playing);
+    const int gameTwoScore = w.score;
     key(27);
     ASSERT_EQ(w.gameState, LeavingPlay);
     while (w.gameState == LeavingPlay && frames < 100000) {
@@ -287,6 +291,7 @@ TEST_F(WholeGame, TwoGamesAndTheMenusForFiveMinutes) {
         ASSERT_FALSE(HasFatalFailure());
     }
     ASSERT_EQ(w.gameState, InitialMenu);
+    EXPECT_EQ(w.finishedScore, gameTwoScore);  // a game left with Esc counts too
 
     // The start screen until five minutes have passed; what was left from
     // the games drifts out or burns away.
