@@ -1,19 +1,22 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Checks a recording of the game's sound (16-bit PCM WAV from OpenAL Soft's
-wave writer), and tells a test where the recording stands.
+"""Plays five shots in the real game while its sound is recorded, and
+checks the recording (16-bit PCM WAV from OpenAL Soft's wave writer).
 
+    sound_check.py play WAV WINDOW      prints QUIET_START QUIET_END PRESS... END
     sound_check.py WAV QUIET_START QUIET_END PRESS... END
-    sound_check.py size WAV [FROM SECONDS]
-    sound_check.py wait WAV QUIET_START QUIET_END FROM SECONDS [FIRST]
     sound_check.py show WAV QUIET_START QUIET_END PRESS... END
 
 Places in the recording are byte sizes of the WAV file. The writer can lag
 the game by a varying stretch under load, so the size read when a key is
-sent is only a lower bound on where the key's sound begins. The test sends
-each key only once the sound of the one before has been heard in the file;
-so the stretch from one key's size to the next key's size holds the sound of
-that key, however far the writer lagged.
+sent is only a lower bound on where the key's sound begins. `play` waits for
+the recording itself at every step, never for the clock: a quiet stretch of
+three seconds in the menu; Space, then the start's engine roar heard and
+2.5 s of sound more (the drive-in takes two); the turret turned straight up
+(k, k) so the shots fly clear of the rabbits; then five shots, each sent
+once the one before has been heard and a second of sound has passed since
+(the cooldown is shorter). So the stretch from one key's size to the next
+key's size holds that key's shot, however far the writer lagged.
 
 The check: the ambience is there and never clips; each key's stretch (the
 last one ends at END) holds exactly one shot, clearly louder than the quiet
@@ -23,19 +26,13 @@ known by its body, a sweep down from 700 Hz: its burst rises between 550
 and 950 Hz, where the engine's hum and the wind are weak, and the first
 50 ms from its rise keep at least 80% of their energy from 200 Hz to 4 kHz
 in that band (a shot keeps over 95%, every other sound of the game under
-60%). The start's engine roar is listened for above 600 Hz.
-
-`size` prints the file's size once it holds SECONDS of sound past byte FROM
-(without them: at once). `wait` waits for the first burst at or after FROM
-and then for SECONDS more of sound, and prints where the burst began and
-the size then; it fails after a generous time without one. With FIRST (the
-first shot's size) it waits for a shot, with the check's threshold; without
-it, for the start, 6 dB over the quiet stretch alone. `show` prints the
-shot band's level every 0.1 s, for a look at a recording that failed.
+60%). The start's roar is listened for above 600 Hz. `show` prints the shot
+band's level every 0.1 s, for a look at a recording that failed.
 """
 import math
 import os
 import struct
+import subprocess
 import sys
 import time
 
@@ -50,25 +47,30 @@ START_BAND = (600, 8000)  # Hz
 WHOLE_BAND = (20, 20000)  # Hz: the ambience
 
 
-def read_wav(path, band=SHOT_BAND):
+def read_wav(path, band=SHOT_BAND, since=0):
+    """The recording; with `since`, only from about that byte on, though
+    windows and sizes keep counting from the file's start."""
     with open(path, "rb") as f:
+        data = f.read(4096)
+        pos, channels, rate, bits, start = 12, 0, 0, 0, None
+        if data[:4] != b"RIFF" or data[8:12] != b"WAVE":
+            raise ValueError(f"{path} is not a WAV file")
+        while pos + 8 <= len(data):
+            kind, size = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
+            if kind == b"fmt ":
+                channels, rate, _, _, bits = struct.unpack("<HIIHH", data[pos + 10:pos + 24])
+            if kind == b"data":
+                start = pos + 8
+                break  # to the end of the file: the size is written only on closing
+            pos += 8 + size + (size & 1)
+        if start is None or bits != 16:
+            raise ValueError(f"{path}: no 16-bit sample data")
+        window_bytes = int(WINDOW * rate) * 2 * channels
+        base = max(0, since - start) // window_bytes
+        f.seek(start + base * window_bytes)
         data = f.read()
-    if data[:4] != b"RIFF" or data[8:12] != b"WAVE":
-        raise ValueError(f"{path} is not a WAV file")
-    pos, channels, rate, bits, start = 12, 0, 0, 0, None
-    while pos + 8 <= len(data):
-        kind, size = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
-        if kind == b"fmt ":
-            channels, rate, _, _, bits = struct.unpack("<HIIHH", data[pos + 10:pos + 24])
-        if kind == b"data":
-            start = pos + 8
-            break  # to the end of the file: the size is written only on closing
-        pos += 8 + size + (size & 1)
-    if start is None or bits != 16:
-        raise ValueError(f"{path}: no 16-bit sample data")
-    end = start + (len(data) - start) // (2 * channels) * 2 * channels
-    samples = np.frombuffer(data[start:end], dtype="<i2").reshape(-1, channels)
-    return Recording(samples, channels, rate, start, band)
+    samples = np.frombuffer(data[:len(data) // window_bytes * window_bytes], dtype="<i2")
+    return Recording(samples.reshape(-1, channels), channels, rate, start, band, base)
 
 
 def db(value):
@@ -76,31 +78,39 @@ def db(value):
 
 
 class Recording:
-    def __init__(self, samples, channels, rate, header, band):
+    """Loudness in windows of WINDOW seconds within a band of frequencies;
+    windows are counted from the file's first sample, though only those from
+    `base` on are held."""
+
+    def __init__(self, samples, channels, rate, header, band, base=0):
         self.samples, self.channels, self.rate, self.header = samples, channels, rate, header
         self.n = int(WINDOW * rate)
-        self.windows = len(samples) // self.n
+        self.base = base
+        self.windows = base + len(samples) // self.n
         # Each window's power within the band, per channel (Parseval), and
         # the louder channel's as an RMS level in dBFS.
-        chunks = samples[:self.windows * self.n].astype(np.float64).reshape(self.windows, self.n, channels)
+        chunks = samples.astype(np.float64).reshape(-1, self.n, channels)
         spectrum = np.abs(np.fft.rfft(chunks, axis=1)) ** 2
         low, high = (int(f * self.n / rate) for f in band)
         power = 2 * spectrum[:, low:high + 1, :].sum(axis=1) / self.n ** 2
         self.level_db = 10 * np.log10(np.maximum(power.max(axis=1), 1e-12) / 32768 ** 2)
 
     def window_of(self, size):
-        """The loudness window a byte size falls in."""
+        """The window a byte size falls in."""
         frames = max(0, size - self.header) // (2 * self.channels)
         return min(self.windows, frames // self.n)
 
     def size_of(self, window):
         return self.header + window * self.n * 2 * self.channels
 
+    def seconds(self):
+        return self.windows * WINDOW
+
     def level(self, w):
-        return float(self.level_db[w])
+        return float(self.level_db[w - self.base])
 
     def levels(self, first, last):
-        return [self.level(w) for w in range(max(0, first), min(self.windows, last))]
+        return [self.level(w) for w in range(max(self.base, first), min(self.windows, last))]
 
     def quiet(self, quiet_start, quiet_end):
         quiet = self.levels(self.window_of(quiet_start), self.window_of(quiet_end))
@@ -122,7 +132,7 @@ class Recording:
         """Windows where the level rises through the threshold, at least
         0.15 s apart."""
         found, previous = [], -10**9
-        for w in range(max(1, first), min(self.windows, last)):
+        for w in range(max(self.base + 1, first), min(self.windows, last)):
             if self.level(w) >= threshold > self.level(w - 1) and (w - previous) * WINDOW > 0.15:
                 found.append(w)
                 previous = w
@@ -130,7 +140,7 @@ class Recording:
 
     def sounds_like_a_shot(self, w):
         """Whether the 50 ms from window w keep a shot's share in the band."""
-        start = w * self.n
+        start = (w - self.base) * self.n
         mono = self.samples[start:start + 5 * self.n].astype(np.float64).mean(axis=1)
         if len(mono) < 5 * self.n:
             return False
@@ -143,38 +153,75 @@ class Recording:
         return [w for w in self.onsets(threshold, first, last) if self.sounds_like_a_shot(w)]
 
 
-def size_command(path, start=0, seconds=0.0):
-    end = time.monotonic() + WAIT_LIMIT
-    while time.monotonic() < end:
+class Player:
+    """Sends keys to the game's window and waits on the recording."""
+
+    def __init__(self, path, window):
+        self.path, self.window = path, window
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window], check=False,
+                       stderr=subprocess.DEVNULL)
+        for key in keys:
+            subprocess.run(["xdotool", "key", key], check=True)
+            time.sleep(0.05)
+
+    def recording(self, band=SHOT_BAND, since=0):
         try:
-            rec = read_wav(path)
-            if (rec.windows - rec.window_of(max(start, rec.header))) * WINDOW >= seconds:
-                print(os.path.getsize(path))
-                return 0
-        except (OSError, ValueError):
-            pass  # not written yet
-        time.sleep(0.05)
-    print(f"FAIL: {path} did not reach {seconds} s past byte {start}", file=sys.stderr)
-    return 1
+            return read_wav(self.path, band, since)
+        except (OSError, ValueError, struct.error):
+            return None  # not written yet
 
+    def size(self):
+        return os.path.getsize(self.path)
 
-def wait_command(path, quiet_start, quiet_end, start, seconds, first=None):
-    end = time.monotonic() + WAIT_LIMIT
-    threshold, onset = None, None
-    while time.monotonic() < end:
-        rec = read_wav(path, SHOT_BAND if first is not None else START_BAND)
-        if threshold is None:
-            threshold = rec.threshold(quiet_start, quiet_end, first)
-        if onset is None:
-            heard = rec.shots if first is not None else rec.onsets
-            found = heard(threshold, rec.window_of(start), rec.windows)
-            onset = found[0] if found else None
-        if onset is not None and (rec.windows - onset) * WINDOW >= seconds:
-            print(rec.size_of(onset), os.path.getsize(path))
-            return 0
-        time.sleep(0.05)
-    print(f"FAIL: no burst after byte {start} within {WAIT_LIMIT} s", file=sys.stderr)
-    return 1
+    def until(self, what, ready):
+        """Polls the recording until ready(recording) gives a value."""
+        end = time.monotonic() + WAIT_LIMIT
+        while time.monotonic() < end:
+            found = ready()
+            if found is not None:
+                return found
+            time.sleep(0.05)
+        raise ValueError(f"{what}: not heard within {WAIT_LIMIT} s")
+
+    def sound_past(self, start, seconds):
+        """The file's size once it holds `seconds` of sound past byte `start`."""
+        def ready():
+            rec = self.recording(since=start)
+            return self.size() if rec and rec.windows - rec.window_of(start) >= seconds / WINDOW else None
+        return self.until(f"{seconds} s of sound past byte {start}", ready)
+
+    def burst_after(self, what, start, band, threshold, shot):
+        """Where the first burst (a shot's, when `shot`) at or after `start` begins."""
+        def ready():
+            rec = self.recording(band, start)
+            if rec is None:
+                return None
+            found = (rec.shots if shot else rec.onsets)(threshold, rec.window_of(start), rec.windows)
+            return rec.size_of(found[0]) if found else None
+        return self.until(what, ready)
+
+    def play(self):
+        quiet_start = self.sound_past(0, 1)
+        quiet_end = self.sound_past(quiet_start, 3)
+        start = self.size()
+        self.keys("space")
+        roar = self.recording(START_BAND).threshold(quiet_start, quiet_end)
+        begun = self.burst_after("the game's start", start, START_BAND, roar, False)
+        self.sound_past(begun, 2.5)
+        turned = self.size()
+        self.keys("k", "k")
+        self.sound_past(turned, 1)
+        presses, threshold = [], None
+        for i in range(5):
+            presses.append(self.size())
+            self.keys("space")
+            if threshold is None:
+                threshold = self.recording().threshold(quiet_start, quiet_end, presses[0])
+            shot = self.burst_after(f"shot {i + 1}", presses[-1], SHOT_BAND, threshold, True)
+            last = self.sound_past(shot, 1)
+        return [quiet_start, quiet_end] + presses + [last]
 
 
 def show(path, presses, last):
@@ -188,7 +235,7 @@ def show(path, presses, last):
 def check(path, quiet_start, quiet_end, presses, last):
     rec = read_wav(path)
     peak = int(np.abs(rec.samples.astype(np.int32)).max())
-    print(f"recording: {len(rec.samples) / rec.rate:.1f} s, {rec.rate} Hz,"
+    print(f"recording: {rec.seconds():.1f} s, {rec.rate} Hz,"
           f" {rec.channels} channels, peak {db(peak):.1f} dBFS")
     whole = Recording(rec.samples, rec.channels, rec.rate, rec.header, WHOLE_BAND)
     quiet, ambience = whole.quiet(quiet_start, quiet_end)
@@ -226,12 +273,13 @@ def check(path, quiet_start, quiet_end, presses, last):
 def main():
     args = sys.argv[1:]
     try:
-        if args[0] == "size":
-            return size_command(args[1], *([int(args[2]), float(args[3])] if len(args) > 2 else []))
-        if args[0] == "wait":
-            quiet_start, quiet_end, start = (int(a) for a in args[2:5])
-            first = int(args[6]) if len(args) > 6 else None
-            return wait_command(args[1], quiet_start, quiet_end, start, float(args[5]), first)
+        if args[0] == "play":
+            try:
+                print(" ".join(str(size) for size in Player(args[1], args[2]).play()))
+                return 0
+            except ValueError as e:
+                print("FAIL: " + str(e), file=sys.stderr)
+                return 1
         if args[0] == "show":
             *presses, last = (int(a) for a in args[4:])
             return show(args[1], presses, last)
