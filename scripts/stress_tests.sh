@@ -54,6 +54,18 @@ note() {
   fi
 }
 
+# report ROUNDS: each test's failures so far.
+report() {
+  echo "$1 rounds in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s," \
+    "beside $load spinning shells on $(nproc) cores:"
+  total=0
+  for name in $(printf '%s\n' "${!runs[@]}" | sort); do
+    printf '  %-28s %d failed of %d\n' "$name" "${failures[$name]:-0}" "${runs[$name]}"
+    total=$((total + ${failures[$name]:-0}))
+  done
+  echo "Failures in all: $total"
+}
+
 start=$SECONDS
 for round in $(seq "$rounds"); do
   echo "Round $round of $rounds ($(date +%H:%M:%S), load $(cut -d' ' -f1 /proc/loadavg))"
@@ -82,14 +94,9 @@ for round in $(seq "$rounds"); do
       note "${entry#*:}" "$status" "$out/${entry#*:}.log"
     fi
   done
+  # So far, for a run cut short.
+  report "$round" >"$out/so-far.txt"
 done
 
 echo
-echo "$rounds rounds in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s," \
-  "beside $load spinning shells on $(nproc) cores:"
-total=0
-for name in $(printf '%s\n' "${!runs[@]}" | sort); do
-  printf '  %-28s %d failed of %d\n' "$name" "${failures[$name]:-0}" "${runs[$name]}"
-  total=$((total + ${failures[$name]:-0}))
-done
-echo "Failures in all: $total"
+report "$rounds"
