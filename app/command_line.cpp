@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/version.h"
+#include "platform/kept_file.h"
 
 namespace {
 
@@ -18,10 +19,15 @@ A night-time side-scrolling arcade shooter. Keys:
   a, d    drive left, right
   w       jump
   k, l    turn the turret up, down
+  p       pause and play on (a game also pauses when its window loses
+          the keyboard)
 Letter keys act in lower case only.
 
 The terminal the game is started from is its scoreboard: it lists the assets
-as they load, then keeps showing the keys, the frame rate and the score.
+as they load, then keeps showing the keys, the frame rate, the score and the
+best score. The best score is kept in
+  )" + keptPlace("best-score") + R"(
+(delete it to forget it).
 
 Other arguments go to the windowing toolkit (freeglut), for example:
   -display DISPLAY   the X display to open the window on

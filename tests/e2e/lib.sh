@@ -143,3 +143,51 @@ play_five_shots() {
   still_running "$log"
   quit_with_escape
 }
+
+# pause_and_beat_the_best LOG BEST_FILE STORED: with a game under way and
+# STORED kept in BEST_FILE: P pauses the game (even in the drive-in) and
+# holds its picture, and P plays on; another window taking the keyboard
+# pauses it too; then firing until the score beats STORED, and Esc until the
+# game ends: the new best is said once and kept. Windows' CR LF lines too.
+pause_and_beat_the_best() {
+  local log=$1 best=$2 stored=$3 root changed new end
+  count_lines() { tr -d '\r' <"$log" | grep -c -- "$1" || true; }
+  # until_lines PATTERN N: waits for N lines matching.
+  until_lines() {
+    end=$((SECONDS + 90))
+    while [ "$(count_lines "$1")" -lt "$2" ] && [ $SECONDS -lt $end ]; do sleep 0.1; done
+    [ "$(count_lines "$1")" -ge "$2" ]
+  }
+  press "$win" p
+  until_lines '^Paused: ' 1 || fail "P did not pause the game"
+  shot() { import -display "$DISPLAY" -window "$win" "$1" 2>/dev/null || fail "no screenshot"; }
+  shot "$E2E_TMP/held1.png"
+  sleep 1  # a stretch in which a running game would have moved
+  shot "$E2E_TMP/held2.png"
+  changed=$(compare -metric AE "$E2E_TMP/held1.png" "$E2E_TMP/held2.png" null: 2>&1 || true)
+  [ "$changed" = 0 ] || fail "the paused picture moved: $changed pixels changed"
+  press "$win" p
+  until_lines '^Playing on$' 1 || fail "P did not play on"
+
+  root=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+  xdotool windowfocus "$root"
+  until_lines '^Paused: ' 2 || fail "losing the keyboard did not pause the game"
+  press "$win" p
+  until_lines '^Playing on$' 2 || fail "P did not play on after the keyboard came back"
+
+  # The read-out is flushed with each key.
+  end=$((SECONDS + 240))
+  until tr -d '\r' <"$log" | grep -qE "^\+ Score: [0-9]+ \$" &&
+    [ "$(tr -d '\r' <"$log" | sed -n 's/^+ Score: \([0-9]*\) $/\1/p' | tail -n1)" -gt "$stored" ]; do
+    [ $SECONDS -lt $end ] || fail "no score above $stored after four minutes of firing"
+    still_running "$log"
+    press "$win" space
+    sleep 0.2
+  done
+  quit_with_escape "after beating the best"
+  new=$(tr -d '\r' <"$log" | sed -n 's/^New best score: \([0-9]*\)$/\1/p')
+  [ "$(wc -l <<<"$new")" = 1 ] && [ "$new" -gt "$stored" ] || fail "no single 'New best score' line: $new"
+  [ "$(cat "$best")" = "$(printf 'krellwick best score\n%s' "$new")" ] || fail "kept: $(cat "$best")"
+  [ "$(ls -A "$(dirname "$best")")" = best-score ] || fail "left beside it: $(ls -A "$(dirname "$best")")"
+  echo "best $new kept in $best"
+}

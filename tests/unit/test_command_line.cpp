@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "platform/kept_file.h"
 
 namespace {
 std::optional<std::string> replyTo(std::vector<const char*> args) {
@@ -26,6 +27,7 @@ TEST(CommandLine, VersionAndHelpAnywhereAmongTheArguments) {
     const auto help = replyTo({"-sync", "--help"});
     ASSERT_TRUE(help);
     EXPECT_EQ(help->rfind("Usage: krellwick [toolkit options]\n", 0), 0u);
-    for (const char* named : {"-display DISPLAY", "--version", "Esc", "Space", "score"})
+    for (const char* named : {"-display DISPLAY", "--version", "Esc", "Space", "score", "pause"})
         EXPECT_NE(help->find(named), std::string::npos) << named;
+    EXPECT_NE(help->find("kept in\n  " + keptPlace("best-score") + "\n"), std::string::npos) << *help;
 }

@@ -187,6 +187,36 @@ class Page(unittest.TestCase):
         self.assertRegex(self.text("readout"), r"\+ Fps:\s+[1-9]")
         self.assertEqual(self.severe_log(), [])
 
+    def test_pausing_and_a_best_score_kept_across_a_reload(self):
+        self.open("game")
+        self.assertIn("+ Best: 0", self.text("readout"))
+        self.keys([" ", "p"])
+        self.wait_for_text("log", "Paused: ", 60)
+        self.keys(["p"])
+        self.wait_for_text("log", "Playing on", 60)
+        # The canvas losing the keyboard pauses the game too.
+        self.driver.execute_script("document.getElementById('canvas').blur()")
+        self.wait_for_count("Paused: ", 2)
+        self.keys(["p"])
+        self.wait_for_count("Playing on", 2)
+
+        end = time.monotonic() + 180
+        while not re.search(r"\+ Score: [1-9]", self.text("readout")):
+            self.assertLess(time.monotonic(), end, "no score after three minutes of firing")
+            self.keys([" "], pause=0.2)
+        self.keys([Keys.ESCAPE])
+        self.wait_for_text("log", "New best score: ", 60)
+        best = re.search(r"New best score: (\d+)", self.text("log")).group(1)
+        self.driver.refresh()
+        self.wait_for_text("readout", "+ Best: " + best, 120)
+        self.assertRegex(self.text("readout"), r"\+ Best: %s\s*$" % best)
+
+    def wait_for_count(self, needle, count):
+        end = time.monotonic() + 60
+        while self.text("log").count(needle) < count and time.monotonic() < end:
+            time.sleep(0.2)
+        self.assertEqual(self.text("log").count(needle), count, self.text("log"))
+
     def test_without_webgl_the_page_says_so(self):
         driver = browser("--disable-webgl")
         try:

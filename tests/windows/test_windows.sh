@@ -66,6 +66,11 @@ wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' |
 ok "installed into $folder, with a shortcut and an uninstaller"
 
 # --- The installed game, started from elsewhere, played and quit with Esc --
+# A best score kept in the player's data folder, %APPDATA%\Krellwick.
+appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)
+best=$appdata/Krellwick/best-score
+mkdir -p "$(dirname "$best")"
+printf 'krellwick best score\n3\n' >"$best"
 printf '#!/bin/sh\nexec wine "%s\\\\krellwick.exe"\n' "$folder" >"$E2E_TMP/installed_game"
 chmod +x "$E2E_TMP/installed_game"
 log=$E2E_TMP/installed.log
@@ -90,10 +95,11 @@ grep -q ERROR "$log.unix" && fail "an error line: $(grep ERROR "$log.unix")"
 # the frame rate and the score, as on Linux.
 sed -n '/^    +------------- KEYBOARD KEYS/,/^    +----------*+$/s/^    \(.*\)$/\1 /p' \
   "$here/../../README.md" >"$E2E_TMP/box"
-sed -n '/^+------------- KEYBOARD KEYS/,/^+ Krellwick: /p' "$log.unix" | head -n 24 >"$E2E_TMP/readout"
+sed -n '/^+------------- KEYBOARD KEYS/,/^+ Best: /p' "$log.unix" | head -n 24 >"$E2E_TMP/readout"
 diff <(head -n 21 "$E2E_TMP/readout") "$E2E_TMP/box" >&2 || fail "the keyboard box differs"
 sed -n '22p' "$E2E_TMP/readout" | grep -qE '^\+ Fps:   [0-9]+\.[0-9]{6} $' || fail "no Fps line"
 sed -n '23p' "$E2E_TMP/readout" | grep -qx '+ Score: 0 ' || fail "no Score line"
+sed -n '24p' "$E2E_TMP/readout" | grep -qx '+ Best: 3 ' || fail "not the kept best: $(sed -n 24p "$E2E_TMP/readout")"
 ok "start-up: $(grep '^Drawing path' "$log.unix"), window $geometry"
 
 shot() { import -display "$DISPLAY" -window "$win" "$1" 2>/dev/null || fail "no screenshot"; }
@@ -122,8 +128,9 @@ PY
   sleep 0.5
 done
 [ -n "$playing" ] || fail "the playing picture is wrong"
-quit_with_escape "installed game"
-ok "played: start, fire, move, jump, back to the menu, Esc"
+ok "played: start, fire, move, jump"
+pause_and_beat_the_best "$log" "$best" 3
+ok "paused by P and by losing the keyboard; a new best kept, back to the menu, Esc"
 
 # --- The portable folder: sound through the wave writer, broken copies ----
 python3 -m zipfile -e "$zip" "$E2E_TMP/zip"
