@@ -81,7 +81,7 @@ class Page(unittest.TestCase):
     def open(self, folder):
         self.logs = []
         self.driver.get(self.base + folder + "/index.html")
-        self.wait_for_text("readout", "Fps:", 120)
+        self.wait_for_text("readout", "Fps:", 300)
         self.canvas = self.driver.find_element(By.ID, "canvas")
         self.canvas.click()
 
@@ -208,7 +208,7 @@ class Page(unittest.TestCase):
         self.wait_for_text("log", "New best score: ", 60)
         best = re.search(r"New best score: (\d+)", self.text("log")).group(1)
         self.driver.refresh()
-        self.wait_for_text("readout", "+ Best: " + best, 120)
+        self.wait_for_text("readout", "+ Best: " + best, 300)
         self.assertRegex(self.text("readout"), r"\+ Best: %s\s*$" % best)
 
     def wait_for_count(self, needle, count):
