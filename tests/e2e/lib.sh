@@ -61,12 +61,16 @@ wait_for_window() {
 # press WINDOW KEY...: focused key presses, as a player types them.
 press() {
   local win=$1; shift
-  if ! xdotool windowfocus --sync "$win" 2>/dev/null && ! xdotool windowfocus "$win" 2>/dev/null; then
+  local end=$((SECONDS + 60))
+  # A window not yet shown on screen cannot take the keyboard: under load
+  # the X server can show it well after the game has begun to draw.
+  until xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win" 2>/dev/null; do
     # A game that has just ended (Esc in a menu) takes no more keys; the
     # caller's next check says whether it should have.
     kill -0 "$GAME_PID" 2>/dev/null || return 0
-    fail "could not give window $win the keyboard"
-  fi
+    [ $SECONDS -lt $end ] || fail "could not give window $win the keyboard"
+    sleep 0.1
+  done
   for key in "$@"; do xdotool key "$key"; sleep 0.05; done
 }
 
