@@ -4,7 +4,16 @@
 
 bool FocusWatch::lost(WindowFocus now) {
     if (now == WindowFocus::Unknown) return false;
-    const bool was = ours_;
-    ours_ = now == WindowFocus::Ours;
-    return was && !ours_;
+    if (now == WindowFocus::Ours) {
+        ours_ = true;
+        away_ = 0;
+        return false;
+    }
+    // Elsewhere: counted only while the keyboard was ours, and taken as lost
+    // once it has stayed away a few frames, past a window system handing it
+    // round for a moment.
+    if (!ours_ || ++away_ < kSettleFrames) return false;
+    ours_ = false;
+    away_ = 0;
+    return true;
 }

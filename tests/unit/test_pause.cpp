@@ -2,6 +2,7 @@
 // Tests: pausing a game, by key and by the window losing the keyboard.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "app/focus_watch.h"
@@ -89,21 +90,24 @@ TEST(Pause, KeysPauseOnlyAGameAndAPausedGameTakesOnlyResumingKeys) {
     modelManager = nullptr;
 }
 
-TEST(FocusWatch, OnlyLosingTheKeyboardOnceHeldCounts) {
+TEST(FocusWatch, OnlyLosingTheKeyboardOnceHeldAndForSixFramesCounts) {
     using F = WindowFocus;
+    // O: ours, E: elsewhere, U: unknown; 'l' marks the reading that says lost.
     struct Case {
-        std::vector<F> readings;
-        std::vector<bool> lost;
+        const char* readings;
+        const char* lost;
     };
     const Case cases[] = {
-        {{F::Elsewhere, F::Unknown, F::Elsewhere}, {false, false, false}},  // never had it
-        {{F::Ours, F::Ours, F::Elsewhere, F::Elsewhere}, {false, false, true, false}},
-        {{F::Ours, F::Unknown, F::Elsewhere, F::Ours, F::Elsewhere}, {false, false, true, false, true}},
+        {"EEEEEEEUEEEEEE", "..............."},  // never had it
+        {"OOEEEEEEEE", ".......l.."},
+        {"OEEEOEEEEEO", "..........."},  // away for three frames, then five
+        {"OEEUEEEEEEOEEEEEE", ".......l........l"},
     };
     for (const Case& c : cases) {
         FocusWatch watch;
-        std::vector<bool> lost;
-        for (F reading : c.readings) lost.push_back(watch.lost(reading));
-        EXPECT_EQ(lost, c.lost);
+        std::string lost;
+        for (const char* r = c.readings; *r; ++r)
+            lost += watch.lost(*r == 'O' ? F::Ours : *r == 'E' ? F::Elsewhere : F::Unknown) ? 'l' : '.';
+        EXPECT_EQ(lost, std::string(c.lost).substr(0, lost.size())) << c.readings;
     }
 }
