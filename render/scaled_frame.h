@@ -2,6 +2,8 @@
 // The 1280 x 720 picture in a window of any size: scaled, 16:9 kept, black bars.
 #pragma once
 
+#include "render/frame_store.h"
+
 // The picture the game is drawn for; the window holds this size unless the
 // screen is filled or the desktop is scaled.
 constexpr int kPictureWidth = 1280;
@@ -17,16 +19,32 @@ PictureRect fitPicture(int windowWidth, int windowHeight);
 
 // Places each frame's drawing in the window the reshape reported: a window
 // of the picture's size is drawn into as it always was; any other size gets
-// the picture fitted, the bars black.
+// the picture fitted, the bars black. Where the driver has framebuffer
+// objects the picture is drawn at 1280 x 720 off the window and scaled into
+// it in one copy (drawing at the screen's size cannot keep 60 frames a
+// second on a software renderer); else it is drawn straight into the
+// fitted viewport.
 class ScaledFrame {
 public:
+    ScaledFrame() = default;
+    ScaledFrame(const ScaledFrame&) = delete;
+    ScaledFrame& operator=(const ScaledFrame&) = delete;
+    ~ScaledFrame() { picture.release(); }
+
     void setWindowSize(int width, int height);
-    // Before the frame's drawing: clears the window and makes the picture's
-    // viewport current.
+    // Before the frame's drawing: clears and makes the picture's viewport
+    // current, on the framebuffer the picture is drawn into.
     void begin();
-    // After the frame's drawing, before the swap.
+    // After the frame's drawing, before the swap: the picture into the window.
     void end();
+    // True while frames are drawn off the window.
+    bool offWindow() const { return drawingOff; }
 
 private:
+    bool pictureReady();
+
     int windowWidth = kPictureWidth, windowHeight = kPictureHeight;
+    Framebuffer picture;  // made on first need
+    bool refused = false;
+    bool drawingOff = false;
 };
