@@ -18,6 +18,7 @@ A night-time side-scrolling arcade shooter. Keys:
   a, d    drive left, right
   w       jump
   k, l    turn the turret up, down
+  F11     fullscreen and back (Alt+Enter too); the picture keeps its shape
 Letter keys act in lower case only.
 
 The terminal the game is started from is its scoreboard: it lists the assets

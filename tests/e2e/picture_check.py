@@ -1,24 +1,43 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Compares a screenshot of the scaled game with the windowed one.
+"""Checks a screenshot of the game's picture scaled to a window.
 
-    picture_check.py WINDOWED SCREEN [LIMIT]
+    picture_check.py [--limit L] WINDOWED SCREEN
+    picture_check.py --whole N SCREEN
 
-WINDOWED is the 1280 x 720 picture; SCREEN a screenshot of the whole window
-(fullscreen, or a scaled desktop's window). The picture must fill the
-largest 16:9 rectangle that fits, centred: shrunk back to 1280 x 720 it
-differs from WINDOWED by at most LIMIT (default 3) per channel on average
-(over the 0 to 255 range), and every pixel of the bars beside it is black.
-Prints the figures; exits 1 when a check fails.
+The first form: WINDOWED is the 1280 x 720 picture, SCREEN a screenshot of
+the whole window. The picture must fill the largest 16:9 rectangle that
+fits, centred: shrunk back to 1280 x 720 it differs from WINDOWED by at most
+L (default 3) per channel on average (over 0 to 255), and every pixel of the
+bars beside it is black. The second: SCREEN is the 1280 x 720 picture
+scaled N times, each of its pixels an N x N square of one colour (as drawn
+at 1280 x 720 and scaled, not drawn at the larger size). Prints the
+figures; exits 1 when a check fails.
 """
-import sys
+import argparse
 
 from PIL import Image, ImageChops, ImageStat
 
-windowed = Image.open(sys.argv[1]).convert("RGB")
-screen = Image.open(sys.argv[2]).convert("RGB")
-limit = float(sys.argv[3]) if len(sys.argv) > 3 else 3.0
+parser = argparse.ArgumentParser()
+parser.add_argument("--limit", type=float, default=3.0)
+parser.add_argument("--whole", type=int)
+parser.add_argument("pictures", nargs="+")
+args = parser.parse_args()
+screen = Image.open(args.pictures[-1]).convert("RGB")
 W, H = screen.size
+lit = ImageStat.Stat(screen.convert("L")).mean[0]
+
+if args.whole:
+    n = args.whole
+    small = screen.resize((W // n, H // n), Image.NEAREST)
+    squares = small.resize((W, H), Image.NEAREST)
+    apart = sum(1 for p in ImageChops.difference(screen, squares).convert("L").getdata() if p)
+    print(f"{W}x{H}: {apart} pixels differ from {n} x {n} squares of one colour; "
+          f"mean brightness {lit:.1f}")
+    ok = (W, H) == (1280 * n, 720 * n) and apart == 0 and lit > 10
+    raise SystemExit(0 if ok else 1)
+
+windowed = Image.open(args.pictures[0]).convert("RGB")
 width, height = W, W * 720 // 1280
 if height > H:
     width, height = H * 1280 // 720, H
@@ -29,8 +48,6 @@ mean = sum(ImageStat.Stat(ImageChops.difference(windowed, picture)).mean) / 3
 bars = screen.copy()
 bars.paste((0, 0, 0), (left, top, left + width, top + height))
 brightest = max(high for _, high in bars.getextrema())
-lit = ImageStat.Stat(windowed.convert("L")).mean[0]
 print(f"{W}x{H}: picture {width}x{height} at {left},{top}; shrunk back it differs from the "
-      f"window's by {mean:.3f} a channel on average (window's mean brightness {lit:.1f}); "
-      f"brightest bar value {brightest}")
-sys.exit(0 if mean <= limit and brightest == 0 and lit > 10 else 1)
+      f"window's by {mean:.3f} a channel on average; brightest bar value {brightest}")
+raise SystemExit(0 if mean <= args.limit and brightest == 0 and lit > 10 else 1)

@@ -26,6 +26,6 @@ TEST(CommandLine, VersionAndHelpAnywhereAmongTheArguments) {
     const auto help = replyTo({"-sync", "--help"});
     ASSERT_TRUE(help);
     EXPECT_EQ(help->rfind("Usage: krellwick [toolkit options]\n", 0), 0u);
-    for (const char* named : {"-display DISPLAY", "--version", "Esc", "Space", "score"})
+    for (const char* named : {"-display DISPLAY", "--version", "Esc", "Space", "score", "F11", "Alt+Enter"})
         EXPECT_NE(help->find(named), std::string::npos) << named;
 }
