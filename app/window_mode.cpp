@@ -50,8 +50,9 @@ int windowedHeight() { return scaled(kPictureHeight); }
 bool isFullscreen() { return fullscreen; }
 
 ScaledFrame& windowFrame() {
-    static ScaledFrame frame;
-    return frame;
+    // Never destroyed: the context may be gone at exit.
+    static ScaledFrame* const frame = new ScaledFrame();
+    return *frame;
 }
 
 void toggleFullscreen() {
