@@ -34,7 +34,7 @@ bool ScaledFrame::pictureReady() {
 
 void ScaledFrame::begin() {
     const bool scaled = windowWidth != kPictureWidth || windowHeight != kPictureHeight;
-    drawingOff = scaled && pictureReady();
+    drawingOff = scaled && offWindowAllowed && pictureReady();
     if (drawingOff) framebufferCalls().bindFramebuffer(GL_FRAMEBUFFER, picture.framebuffer);
     // The clear ignores the viewport: drawn straight into the window, the
     // bars are cleared black with the rest.

@@ -40,6 +40,10 @@ public:
     // True while frames are drawn off the window.
     bool offWindow() const { return drawingOff; }
 
+    // On unless a benchmark turns it off to weigh drawing straight into the
+    // fitted viewport.
+    bool offWindowAllowed = true;
+
 private:
     bool pictureReady();
 
