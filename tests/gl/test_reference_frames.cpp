@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One scripted game drawn by every path: each frame equals the plain drawing.
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <cstdint>
 #include <cstdio>
