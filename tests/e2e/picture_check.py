@@ -18,36 +18,53 @@ import argparse
 
 from PIL import Image, ImageChops, ImageStat
 
-parser = argparse.ArgumentParser()
-parser.add_argument("--limit", type=float, default=3.0)
-parser.add_argument("--whole", type=int)
-parser.add_argument("pictures", nargs="+")
-args = parser.parse_args()
-screen = Image.open(args.pictures[-1]).convert("RGB")
-W, H = screen.size
-lit = ImageStat.Stat(screen.convert("L")).mean[0]
 
-if args.whole:
-    n = args.whole
-    small = screen.resize((W // n, H // n), Image.NEAREST)
-    squares = small.resize((W, H), Image.NEAREST)
-    apart = sum(1 for p in ImageChops.difference(screen, squares).convert("L").getdata() if p)
-    print(f"{W}x{H}: {apart} pixels differ from {n} x {n} squares of one colour; "
-          f"mean brightness {lit:.1f}")
-    ok = (W, H) == (1280 * n, 720 * n) and apart == 0 and lit > 10
-    raise SystemExit(0 if ok else 1)
+def fitted(width, height):
+    """The largest 16:9 rectangle in a window, centred: left, top, width, height."""
+    w, h = width, width * 720 // 1280
+    if h > height:
+        w, h = height * 1280 // 720, height
+    return (width - w) // 2, (height - h) // 2, w, h
 
-windowed = Image.open(args.pictures[0]).convert("RGB")
-width, height = W, W * 720 // 1280
-if height > H:
-    width, height = H * 1280 // 720, H
-left, top = (W - width) // 2, (H - height) // 2
-picture = screen.crop((left, top, left + width, top + height)).resize((1280, 720), Image.BOX)
-mean = sum(ImageStat.Stat(ImageChops.difference(windowed, picture)).mean) / 3
-# The bars: the screen with the picture painted over in black must be all black.
-bars = screen.copy()
-bars.paste((0, 0, 0), (left, top, left + width, top + height))
-brightest = max(high for _, high in bars.getextrema())
-print(f"{W}x{H}: picture {width}x{height} at {left},{top}; shrunk back it differs from the "
-      f"window's by {mean:.3f} a channel on average; brightest bar value {brightest}")
-raise SystemExit(0 if mean <= args.limit and brightest == 0 and lit > 10 else 1)
+
+def scaled_apart(windowed, screen):
+    """How far SCREEN's fitted picture, shrunk back to 1280 x 720, lies from
+    WINDOWED (mean per channel), and the brightest value of its bars."""
+    left, top, w, h = fitted(*screen.size)
+    picture = screen.crop((left, top, left + w, top + h)).resize((1280, 720), Image.BOX)
+    mean = sum(ImageStat.Stat(ImageChops.difference(windowed, picture)).mean) / 3
+    # The bars: the screen with the picture painted over in black must be all black.
+    bars = screen.copy()
+    bars.paste((0, 0, 0), (left, top, left + w, top + h))
+    return mean, max(high for _, high in bars.getextrema())
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--limit", type=float, default=3.0)
+    parser.add_argument("--whole", type=int)
+    parser.add_argument("pictures", nargs="+")
+    args = parser.parse_args()
+    screen = Image.open(args.pictures[-1]).convert("RGB")
+    W, H = screen.size
+    lit = ImageStat.Stat(screen.convert("L")).mean[0]
+
+    if args.whole:
+        n = args.whole
+        small = screen.resize((W // n, H // n), Image.NEAREST)
+        squares = small.resize((W, H), Image.NEAREST)
+        apart = sum(1 for p in ImageChops.difference(screen, squares).convert("L").getdata() if p)
+        print(f"{W}x{H}: {apart} pixels differ from {n} x {n} squares of one colour; "
+              f"mean brightness {lit:.1f}")
+        return (W, H) == (1280 * n, 720 * n) and apart == 0 and lit > 10
+
+    windowed = Image.open(args.pictures[0]).convert("RGB")
+    mean, brightest = scaled_apart(windowed, screen)
+    left, top, w, h = fitted(W, H)
+    print(f"{W}x{H}: picture {w}x{h} at {left},{top}; shrunk back it differs from the "
+          f"window's by {mean:.3f} a channel on average; brightest bar value {brightest}")
+    return mean <= args.limit and brightest == 0 and lit > 10
+
+
+if __name__ == "__main__":
+    raise SystemExit(0 if main() else 1)
