@@ -15,6 +15,7 @@
 #include "app/memory_trim.h"
 #include "app/readout.h"
 #include "app/sound_link.h"
+#include "app/window_mode.h"
 #include "geometry/random.h"
 #include "platform/console.h"
 #include "platform/display_check.h"
@@ -27,8 +28,6 @@
 #include "world/model_manager.h"
 
 namespace {
-constexpr int kWidth = 1280;
-constexpr int kHeight = 720;
 // Made once the window exists; never destroyed, as the context may be gone
 // at exit.
 DrawCaches* drawCaches = nullptr;
@@ -39,14 +38,14 @@ void display() {
     glEnable(GL_DEPTH_TEST);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glShadeModel(GL_SMOOTH);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    windowFrame().begin();
     glLoadIdentity();
     glMultMatrixd(cameraMatrix);
     // About one frame in ten refreshes the console; a paused game's picture
     // drawn again (the window uncovered) draws nothing from the sequence.
     if (!modelManager->paused && randUnit() < 0.1f) printReadout();
     modelManager->drawScene(*drawCaches);
+    windowFrame().end();
     glutSwapBuffers();
 }
 
@@ -77,8 +76,9 @@ int runGame(int argc, char** argv) {
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
     const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
     // Signed, so a small screen overhangs evenly on both sides.
-    glutInitWindowPosition((screenWidth - kWidth) / 2, (screenHeight - kHeight) / 2);
-    glutInitWindowSize(kWidth, kHeight);
+    glutInitWindowPosition((screenWidth - windowedWidth()) / 2,
+                           (screenHeight - windowedHeight()) / 2);
+    glutInitWindowSize(windowedWidth(), windowedHeight());
     glutCreateWindow(argv[0]);
     glutSetWindowTitle("Krellwick");
 
@@ -96,6 +96,7 @@ int runGame(int argc, char** argv) {
 
     glutReshapeFunc(reshapeCallback);
     glutKeyboardFunc(keyboardCallback);
+    glutSpecialFunc(specialKeyCallback);
     glutDisplayFunc(display);
     glutMotionFunc(motionCallback);
     runMainLoop(idle);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The projection, the fixed window size and the hidden mode's mouse camera.
+// The projection, the window size kept and the hidden mode's mouse camera.
 #include "app/camera.h"
 
 #include <GL/glut.h>
 
 #include <cmath>
 #include <cstdlib>
+
+#include "app/window_mode.h"
 
 double cameraMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
@@ -16,8 +18,6 @@ int lastMouseX = 0;
 int lastMouseY = 0;
 
 namespace {
-constexpr int kWidth = 1280;
-constexpr int kHeight = 720;
 constexpr double kPixelsPerUnit = 100;
 
 // Rotates the camera about the eye: the translation is set aside so only
@@ -36,7 +36,7 @@ void rotateAboutEye(float angle, float ax, float ay, float az) {
 }  // namespace
 
 void setProjection() {
-    glViewport(0, 0, kWidth, kHeight);
+    glViewport(0, 0, kPictureWidth, kPictureHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     const double h = 100 * std::tan(kHalfFieldOfView);
@@ -45,11 +45,10 @@ void setProjection() {
 }
 
 void reshapeCallback(int width, int height) {
-    if (width != kWidth || height != kHeight) {
-        // The toolkit reports the size again and we land below.
-        glutReshapeWindow(kWidth, kHeight);
-        return;
-    }
+    // A size the mode does not keep was sent back; the toolkit reports the
+    // size again and we land below.
+    if (!acceptWindowSize(width, height)) return;
+    windowFrame().setWindowSize(width, height);
     setProjection();
 }
 

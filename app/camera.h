@@ -13,10 +13,11 @@ extern int rightDown;
 extern int lastMouseX;
 extern int lastMouseY;
 
-// The viewport and projection of the 1280 x 720 window; leaves the
+// The viewport and projection of the 1280 x 720 picture; leaves the
 // model-view matrix current.
 void setProjection();
-// Holds the window at 1280 x 720 and sets the projection.
+// Holds a window at its windowed size (app/window_mode.h), takes any size
+// in fullscreen, and sets the projection.
 void reshapeCallback(int width, int height);
 void mouseButtonCallback(int button, int state, int x, int y);
 void motionCallback(int x, int y);

@@ -19,6 +19,7 @@ A night-time side-scrolling arcade shooter. Keys:
   a, d    drive left, right
   w       jump
   k, l    turn the turret up, down
+  F11     fullscreen and back (Alt+Enter too); the picture keeps its shape
   p       pause and play on (a game also pauses when its window loses
           the keyboard)
 Letter keys act in lower case only.

@@ -10,6 +10,7 @@
 #include "app/camera.h"
 #include "app/game_actions.h"
 #include "app/hidden_modes.h"
+#include "app/window_mode.h"
 #include "world/model_manager.h"
 
 SequenceMatcher tintSequence{"GRANITE", 7};
@@ -34,6 +35,7 @@ bool SequenceMatcher::feed(unsigned char key) {
 }
 
 namespace {
+constexpr unsigned char kEnter = 13;
 constexpr unsigned char kEsc = 27;
 constexpr unsigned char kSpace = 32;
 
@@ -65,5 +67,14 @@ void handleKey(unsigned char key) {
 
 void keyboardCallback(unsigned char key, int, int) {
     std::fflush(stdout);
+    // Windows' own key for fullscreen; Enter alone does nothing in the game.
+    if (key == kEnter && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
+        toggleFullscreen();
+        return;
+    }
     handleKey(key);
+}
+
+void specialKeyCallback(int key, int, int) {
+    if (key == GLUT_KEY_F11) toggleFullscreen();
 }

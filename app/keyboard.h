@@ -16,8 +16,11 @@ struct SequenceMatcher {
 
 // Feeds both sequence matchers, then acts on the key by game state.
 void handleKey(unsigned char key);
-// The toolkit's keyboard callback: flushes the console, then handleKey.
+// The toolkit's keyboard callback: flushes the console, then Alt+Enter
+// toggles fullscreen and any other key goes to handleKey.
 void keyboardCallback(unsigned char key, int x, int y);
+// The toolkit's callback for keys without a character: F11 toggles fullscreen.
+void specialKeyCallback(int key, int x, int y);
 
 // Switches the mouse-button callback on or off when the free camera is
 // toggled. The game registers it with the toolkit; tests record it instead.

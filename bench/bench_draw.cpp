@@ -6,7 +6,10 @@
 // wall time and the main thread's share. Then one
 // frame of a busy scene (3 balloons, 10 rabbits, 20 bullets, 1,000
 // particles, 10 explosions) through Google Benchmark, reporting the median of
-// the repetitions. Needs an X display (run under Xvfb).
+// the repetitions. With BENCH_FULLSCREEN=WIDTHxHEIGHT, instead: each state in
+// a window of that size, as fullscreen, drawn straight into the fitted
+// viewport against drawn off the window at 1280 x 720 and scaled in one
+// copy, and no more. Needs an X display (run under Xvfb).
 #include <benchmark/benchmark.h>
 
 #include <GL/freeglut.h>
@@ -25,6 +28,7 @@
 #include "app/camera.h"
 #include "gameplay/animation_kinds.h"
 #include "render/draw_caches.h"
+#include "render/scaled_frame.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -235,6 +239,68 @@ void compareStates() {
     std::printf("\n");
     std::fflush(stdout);
 }
+// Fullscreen at `size` ("1920x1080"): the two ways of fitting the picture,
+// each with the best path, taking turns in blocks as above.
+void compareFullscreen(const char* size) {
+    int width = 0, height = 0;
+    if (std::sscanf(size, "%dx%d", &width, &height) != 2) return;
+    openWindow();
+    glutReshapeWindow(width, height);
+    for (int i = 0; i < 400 && glutGet(GLUT_WINDOW_WIDTH) != width; ++i) glutMainLoopEvent();
+    struct Way {
+        const char* name;
+        ScaledFrame frame;
+        DrawCaches caches;
+        double cpuMs = 0, wallMs = 0;
+        int frames = 0;
+    };
+    Way ways[2];
+    ways[0].name = "straight into the fitted viewport";
+    ways[0].frame.offWindowAllowed = false;
+    ways[1].name = "off the window, scaled in one copy";
+    for (Way& way : ways) {
+        way.frame.setWindowSize(width, height);
+        way.caches.choosePath();
+    }
+    std::printf("Window %dx%d\n", glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    std::vector<Scene> scenes = makeScenes();
+    for (Scene& scene : scenes) {
+        for (Way& way : ways) way.cpuMs = way.wallMs = way.frames = 0;
+        int frame = 0;
+        for (int round = 0; round < 8; ++round) {
+            for (Way& way : ways) {
+                for (int i = 0; i < 12; ++i) {
+                    scene.advance(*scene.world, frame++);
+                    const double start = processCpuMs();
+                    const double startWall = clockMs(CLOCK_MONOTONIC);
+                    glEnable(GL_DEPTH_TEST);
+                    way.frame.begin();
+                    glLoadIdentity();
+                    const Vec3 o = scene.world->viewOffset;
+                    glTranslatef(o.x, o.y, o.z);
+                    scene.world->drawScene(way.caches);
+                    way.frame.end();
+                    glutSwapBuffers();
+                    glFinish();
+                    if (round > 0 || i >= 2) {
+                        way.cpuMs += processCpuMs() - start;
+                        way.wallMs += clockMs(CLOCK_MONOTONIC) - startWall;
+                        ++way.frames;
+                    }
+                }
+            }
+        }
+        const double straight = ways[0].cpuMs / ways[0].frames;
+        std::printf("%s at %s: CPU ms per frame, ratio to drawing straight in\n", scene.name, size);
+        for (const Way& way : ways) {
+            const double ms = way.cpuMs / way.frames;
+            std::printf("  %-36s %7.2f ms  %5.2f   wall %6.2f ms\n", way.name, ms, ms / straight,
+                        way.wallMs / way.frames);
+        }
+    }
+    std::fflush(stdout);
+    std::exit(0);
+}
 }  // namespace
 
 BENCHMARK(drawOneFrame)
@@ -247,6 +313,7 @@ BENCHMARK(drawOneFrame)
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    if (const char* size = std::getenv("BENCH_FULLSCREEN")) compareFullscreen(size);
     compareStates();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -38,6 +38,7 @@ bool Framebuffer::make(int width, int height, bool windowCopy) {
     GLint windowDepth = 0, windowStencil = 0;
     glGetIntegerv(GL_DEPTH_BITS, &windowDepth);
     glGetIntegerv(GL_STENCIL_BITS, &windowStencil);
+    const FramebufferBindings kept;
     f.genFramebuffers(1, &framebuffer);
     f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     // The same way up as the window: copies between the two are plain ones,
@@ -78,7 +79,6 @@ bool Framebuffer::make(int width, int height, bool windowCopy) {
         complete = depthBits == windowDepth && stencilBits == windowStencil;
     }
     complete = complete && f.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    f.bindFramebuffer(GL_FRAMEBUFFER, 0);
     if (!complete || glGetError() != GL_NO_ERROR) {
         release();
         return false;
@@ -153,10 +153,10 @@ void FrameStore::release() {
 void FrameStore::store() {
     if (path == DrawPath::FramebufferBlit) {
         const FramebufferCalls& f = framebufferCalls();
+        const FramebufferBindings kept;
         f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, copy.framebuffer);
         f.blitFramebuffer(x, y, x + width, y + height, 0, 0, width, height,
                           GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
-        f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     } else if (path == DrawPath::TextureCopy) {
         glBindTexture(GL_TEXTURE_2D, texture);
         glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, width, height);
@@ -167,10 +167,10 @@ void FrameStore::store() {
 void FrameStore::restore(const std::function<void()>& drawDepth) {
     if (path == DrawPath::FramebufferBlit) {
         const FramebufferCalls& f = framebufferCalls();
+        const FramebufferBindings kept;
         f.bindFramebuffer(GL_READ_FRAMEBUFFER, copy.framebuffer);
         f.blitFramebuffer(0, 0, width, height, x, y, x + width, y + height,
                           GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
-        f.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
         return;
     }
     if (path != DrawPath::TextureCopy) return;

@@ -39,3 +39,14 @@ const FramebufferCalls& framebufferCalls() {
     }();
     return calls;
 }
+
+FramebufferBindings::FramebufferBindings() {
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read);
+}
+
+FramebufferBindings::~FramebufferBindings() {
+    const FramebufferCalls& f = framebufferCalls();
+    f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(draw));
+    f.bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read));
+}

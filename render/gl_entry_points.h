@@ -26,3 +26,18 @@ struct FramebufferCalls {
 // Looks the entry points up once (needs a current context); null members
 // where the driver has none.
 const FramebufferCalls& framebufferCalls();
+
+// Notes the framebuffers bound for drawing and for reading, and binds them
+// again when it goes: the frame may be drawn off the window
+// (render/scaled_frame.h), so what binds a framebuffer of its own must not
+// hand back the window's.
+class FramebufferBindings {
+public:
+    FramebufferBindings();
+    ~FramebufferBindings();
+    FramebufferBindings(const FramebufferBindings&) = delete;
+    FramebufferBindings& operator=(const FramebufferBindings&) = delete;
+
+private:
+    GLint draw = 0, read = 0;
+};

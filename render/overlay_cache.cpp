@@ -28,6 +28,10 @@ bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawQua
         if (!still) return false;
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
+        // Sampled at the framebuffer's corner, the picture rounds a few
+        // pixels apart from one drawn into a viewport off the window's
+        // corner: drawn as usual there.
+        if (viewport[0] != 0 || viewport[1] != 0) return false;
         if (viewport[2] != width || viewport[3] != height) {
             reset();
             if (!texels.make(viewport[2], viewport[3], false)) return false;
@@ -52,6 +56,7 @@ bool OverlayCache::draw(const ViewKey& key, const std::function<void()>& drawQua
 // not to be left out).
 void OverlayCache::sample(const std::function<void()>& drawQuad) {
     const FramebufferCalls& f = framebufferCalls();
+    const FramebufferBindings kept;
     glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_VIEWPORT_BIT | GL_ENABLE_BIT |
                  GL_TEXTURE_BIT);
     f.bindFramebuffer(GL_FRAMEBUFFER, texels.framebuffer);
@@ -63,7 +68,6 @@ void OverlayCache::sample(const std::function<void()>& drawQuad) {
     glColor4f(1, 1, 1, 1);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     drawQuad();
-    f.bindFramebuffer(GL_FRAMEBUFFER, 0);
     glPopAttrib();
 
     shown = {{0, 0, width, height}};

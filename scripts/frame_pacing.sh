@@ -9,14 +9,15 @@
 # in the second.
 #   scripts/frame_pacing.sh [SECONDS (60)] [GAME (build/krellwick)]
 # A GAME ending in .exe (build-windows/krellwick.exe) is the Windows game,
-# run under Wine in a throw-away prefix.
+# run under Wine in a throw-away prefix. With FULLSCREEN=WIDTHxHEIGHT the
+# screen is that size and the game is played fullscreen (F11).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 game=$(realpath "${2:-$root/build/krellwick}")
 source "$root/tests/e2e/lib.sh"
 
-start_xvfb 1920x1080
+start_xvfb "${FULLSCREEN:-1920x1080}"
 log=$E2E_TMP/pacing.log
 # Line-buffered, as on a terminal, so each read-out lands in the log at once.
 run=(stdbuf -oL "$game")
@@ -32,6 +33,14 @@ fi
 GAME_PID=$!
 win=$(wait_for_window)
 wait_for_line "$log" '^+ Fps:   ' 10
+if [ -n "${FULLSCREEN:-}" ]; then
+  press "$win" F11
+  end=$((SECONDS + 30))
+  until xdotool getwindowgeometry "$win" | grep -q "Geometry: $FULLSCREEN"; do
+    [ $SECONDS -lt $end ] || fail "not fullscreen: $(xdotool getwindowgeometry "$win")"
+    sleep 0.1
+  done
+fi
 sleep 1  # the first frames count the start-up; they are not play
 
 keys=(space space space space a d w w k l)

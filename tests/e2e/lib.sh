@@ -202,4 +202,47 @@ pause_and_beat_the_best() {
   [ "$(cat "$best")" = "$(printf 'krellwick best score\n%s' "$new")" ] || fail "kept: $(cat "$best")"
   [ "$(ls -A "$(dirname "$best")")" = best-score ] || fail "left beside it: $(ls -A "$(dirname "$best")")"
   echo "best $new kept in $best"
+# wait_for_geometry SIZE [POSITION]: the game's window ($win) so sized and placed.
+wait_for_geometry() {
+  local geometry= end=$((SECONDS + 90))
+  while [ $SECONDS -lt $end ]; do
+    geometry=$(xdotool getwindowgeometry "$win")
+    grep -q "Geometry: $1\$" <<<"$geometry" && grep -q "Position: ${2:-}" <<<"$geometry" && return 0
+    sleep 0.1
+  done
+  fail "the window is not $1 at ${2:-any place}: $geometry"
+}
+
+# wait_for_picture SHOT [CROP] [PICTURE_CHECK ARGS...]: screenshots (of CROP
+# of the screen) until picture_check.py passes them with the given
+# arguments; the frames after a change of size take a moment to arrive.
+wait_for_picture() {
+  local shot=$1 crop=${2:-} end=$((SECONDS + 90))
+  shift 2 || shift $#
+  while [ $SECONDS -lt $end ]; do
+    import -window root ${crop:+-crop "$crop" +repage} "$shot" 2>/dev/null || fail "no screenshot"
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/picture_check.py" "$@" "$shot" && return 0
+    sleep 0.5
+  done
+  fail "$shot does not show the picture wanted"
+}
+
+# fullscreen_round_trip SCREEN ON OFF LOG: with the game's window ($win)
+# windowed at 1280x720, pauses a game as the car drives in (a picture that
+# holds still; the menu alone runs through its colours), then key ON must
+# fill the SCREEN (WIDTHxHEIGHT) with that picture scaled, bars black, and
+# key OFF bring back the window where it stood with the same picture.
+fullscreen_round_trip() {
+  local screen=$1 on=$2 off=$3 log=$4 at
+  at=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
+  press "$win" space p
+  wait_for_line "$log" '^Paused' 60
+  import -window root -crop "1280x720+${at/,/+}" +repage "$E2E_TMP/windowed.png"
+  press "$win" "$on"
+  wait_for_geometry "$screen" 0,0
+  wait_for_picture "$E2E_TMP/full.png" "" "$E2E_TMP/windowed.png"
+  press "$win" "$off"
+  wait_for_geometry 1280x720 "$at"
+  # The same picture as before (a few hundred of its pixels may differ).
+  wait_for_picture "$E2E_TMP/back.png" "1280x720+${at/,/+}" --limit 0.1 "$E2E_TMP/windowed.png"
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One scripted game drawn by every path: each frame equals the plain drawing.
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -13,12 +14,20 @@
 #include "geometry/random.h"
 #include "gl_scene.h"
 #include "render/draw_caches.h"
+#include "render/scaled_frame.h"
 #include "support/test_world.h"
 #include "world/model_manager.h"
 
 namespace {
 const char* const kStateNames[] = {"menu",     "drive-in", "play",
                                    "drive-out", "dying",    "death screen"};
+
+// Where a frame is drawn: the window as it always was; off the window, as
+// for a fullscreen or scaled window (render/scaled_frame.h); or straight
+// into an offset, smaller viewport, as where the driver has no framebuffer
+// objects.
+enum class Placement { Window, OffWindow, OffsetViewport };
+const char* const kPlacementNames[] = {"window", "off the window", "offset viewport"};
 
 class ReferenceFrames : public GlScene {
 protected:
@@ -28,6 +37,7 @@ protected:
         world = std::make_unique<ModelManager>();  // the real pictures
         testing::internal::GetCapturedStdout();
         world->clock = time.clock();
+        offWindow.setWindowSize(1920, 1080);
         world->lastClock = 0;
         modelManager = world.get();
         switchMouseCallback = [](bool) {};
@@ -47,14 +57,32 @@ protected:
     // Draws the current frame as the display routine does, by the path
     // `caches` took, from the given point of the random sequence and blink
     // phase.
-    std::vector<std::uint8_t> draw(DrawCaches& caches, unsigned int random, bool blink) {
+    std::vector<std::uint8_t> draw(DrawCaches& caches, unsigned int random, bool blink,
+                                   Placement where) {
         restoreRandom(random);
         world->player->blinkOn = blink;
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (where == Placement::OffWindow) {
+            offWindow.begin();
+            EXPECT_TRUE(offWindow.offWindow());
+        } else {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glViewport(0, 0, kWidth, kHeight);
+            if (where == Placement::OffsetViewport) glViewport(160, 90, 960, 540);
+        }
         glLoadIdentity();
         glTranslatef(world->viewOffset.x, world->viewOffset.y, world->viewOffset.z);
         world->drawScene(caches);
-        readFrame();
+        // The viewport's pixels, from the framebuffer drawn into.
+        GLint v[4], read = 0;
+        glGetIntegerv(GL_VIEWPORT, v);
+        glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read);
+        glFinish();
+        glReadBuffer(read != 0 ? GL_COLOR_ATTACHMENT0 : GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        frame.assign(static_cast<size_t>(v[2] * v[3] * 3), 0);
+        glReadPixels(v[0], v[1], v[2], v[3], GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+        if (where == Placement::OffWindow) offWindow.end();
+        glViewport(0, 0, kWidth, kHeight);
         return frame;
     }
 
@@ -67,10 +95,16 @@ protected:
         tintMode = (frameCount / 5) % 2 == 1;
         const unsigned int random = randomSnapshot();
         const bool blink = world->player->blinkOn;
-        const std::vector<std::uint8_t> plain = draw(plainPath, random, blink);
+        // Off the window the plain path is held to its own pixels in the window.
+        const std::vector<std::uint8_t> plain = draw(
+            plainPath, random, blink,
+            placement == Placement::OffsetViewport ? placement : Placement::Window);
         const unsigned int randomAfter = randomSnapshot();
-        for (const auto& caches : paths) {
-            const std::vector<std::uint8_t> fast = draw(*caches, random, blink);
+        std::vector<DrawCaches*> compared;
+        for (const auto& caches : paths) compared.push_back(caches.get());
+        if (placement == Placement::OffWindow) compared.push_back(&plainPath);
+        for (DrawCaches* caches : compared) {
+            const std::vector<std::uint8_t> fast = draw(*caches, random, blink, placement);
             EXPECT_EQ(randomSnapshot(), randomAfter);
             long differing = 0;
             for (size_t i = 0; i < plain.size(); i += 3) {
@@ -78,7 +112,9 @@ protected:
                     plain[i + 2] != fast[i + 2])
                     ++differing;
             }
-            EXPECT_EQ(differing, 0) << drawPathName(caches->path()) << ", frame " << frameCount
+            EXPECT_EQ(differing, 0) << drawPathName(caches->path()) << ", "
+                                    << kPlacementNames[static_cast<int>(placement)] << ", frame "
+                                    << frameCount
                                     << " (" << kStateNames[world->gameState]
                                     << (tintMode ? ", tinted" : "") << ")";
         }
@@ -95,6 +131,8 @@ protected:
 
     ManualClock time;
     std::unique_ptr<ModelManager> world;
+    Placement placement = Placement::Window;
+    ScaledFrame offWindow;  // sized for a 1920 x 1080 screen: draws off the window
     DrawCaches plainPath;
     std::vector<std::unique_ptr<DrawCaches>> paths;  // each caching path the driver offers
     int frameCount = 0;
@@ -140,4 +178,38 @@ TEST_F(ReferenceFrames, EveryPathDrawsThePlainPixelsInEveryState) {
         }
     }
     std::printf("%d frames compared on %zu caching paths\n", frameCount, paths.size());
+}
+
+// Fullscreen and scaled windows: the same script, shortened, drawn off the
+// window and into an offset, scaled viewport; the caches size themselves
+// from the viewport and copy from its corner.
+TEST_F(ReferenceFrames, OffTheWindowAndInAnOffsetViewportEveryPathDrawsThePlainPixels) {
+    ASSERT_FALSE(paths.empty()) << "no caching path on this driver";
+    for (Placement where : {Placement::OffWindow, Placement::OffsetViewport}) {
+        placement = where;
+        for (const auto& caches : paths) caches->release();
+        steps(8);
+        handleKey(' ');
+        stepsUntil(Playing, 40);
+        handleKey(' ');
+        world->spawnExplosion(8, 5, 1);
+        steps(12);
+        world->shake = ScreenShake{};
+        steps(4);
+        handleKey(27);
+        stepsUntil(InitialMenu, 80);
+        steps(4);
+        for (const auto& caches : paths) {
+            EXPECT_GT(caches->backLayers.hits, 8) << drawPathName(caches->path());
+            // The kept menu picture only at the framebuffer's corner.
+            if (caches->path() == DrawPath::FramebufferBlit && where == Placement::OffWindow) {
+                EXPECT_GT(caches->overlay.hits, 8);
+            }
+            if (where == Placement::OffsetViewport) {
+                EXPECT_EQ(caches->overlay.hits, 0);
+            }
+        }
+    }
+    std::printf("%d frames compared on %zu caching paths and the plain one\n", frameCount,
+                paths.size());
 }

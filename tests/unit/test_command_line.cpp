@@ -27,7 +27,8 @@ TEST(CommandLine, VersionAndHelpAnywhereAmongTheArguments) {
     const auto help = replyTo({"-sync", "--help"});
     ASSERT_TRUE(help);
     EXPECT_EQ(help->rfind("Usage: krellwick [toolkit options]\n", 0), 0u);
-    for (const char* named : {"-display DISPLAY", "--version", "Esc", "Space", "score", "pause"})
+    for (const char* named :
+         {"-display DISPLAY", "--version", "Esc", "Space", "score", "pause", "F11", "Alt+Enter"})
         EXPECT_NE(help->find(named), std::string::npos) << named;
     EXPECT_NE(help->find("kept in\n  " + keptPlace("best-score") + "\n"), std::string::npos) << *help;
 }

@@ -26,6 +26,9 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
+from picture_check import scaled_apart  # noqa: E402
+
 WEB = Path(sys.argv.pop(1) if len(sys.argv) > 1 else "krellwick-web").resolve()
 TEXTURE_LOADS = 51  # render/texture_table.cpp's load order, CAR.png four times
 MISSING = "textures/MOON.png"
@@ -169,6 +172,55 @@ class Page(unittest.TestCase):
         while "has ended" not in self.text("cover") and time.monotonic() < end:
             self.keys([Keys.ESCAPE], pause=0.5)
         self.wait_for_text("cover", "Krellwick has ended", 10)
+        self.assertEqual(self.severe_log(), [])
+
+    def wait_for_script(self, script, seconds=30):
+        end = time.monotonic() + seconds
+        while not self.driver.execute_script(script) and time.monotonic() < end:
+            time.sleep(0.2)
+        self.assertTrue(self.driver.execute_script(script), script)
+
+    def test_fullscreen_shows_the_picture_scaled_with_its_shape_kept(self):
+        self.open("game")
+        # Paused as the car drives in: a picture that holds still.
+        self.keys([" ", "p"])
+        self.wait_for_text("log", "Paused", 30)
+        windowed = self.shot()
+        self.assertEqual(windowed.size, (1280, 720))
+        # The page's button: the canvas alone fullscreen.
+        self.driver.find_element(By.ID, "fullscreen").click()
+        self.wait_for_script("return document.fullscreenElement === document.getElementById('canvas')")
+        end = time.monotonic() + 30
+        while True:
+            screen = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+            mean, brightest = scaled_apart(windowed, screen)
+            if (mean < 3 and brightest == 0) or time.monotonic() > end:
+                break
+            time.sleep(0.5)
+        self.figures["fullscreen canvas, shrunk back to 1280x720 (%dx%d)" % screen.size] = (
+            "%.3f a channel from the windowed picture on average, bars at most %d" % (mean, brightest))
+        self.assertLess(mean, 3)
+        self.assertEqual(brightest, 0)
+        self.driver.execute_script("document.exitFullscreen()")
+        self.wait_for_script("return !document.fullscreenElement")
+        self.assertEqual(self.canvas.size["width"], 1280)
+        # The browser's own fullscreen: the game's box fills the window.
+        try:
+            self.driver.fullscreen_window()
+            self.wait_for_script("return document.body.classList.contains('filled')")
+            box = self.driver.execute_script(
+                "const r = document.getElementById('screen').getBoundingClientRect();"
+                "return [r.width, r.height, innerWidth, innerHeight];")
+            self.assertEqual(box[:2], box[2:])
+            screen = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+            mean, brightest = scaled_apart(windowed, screen)
+            self.figures["browser fullscreen, shrunk back to 1280x720 (%dx%d)" % screen.size] = (
+                "%.3f a channel from the windowed picture on average, bars at most %d" % (mean, brightest))
+            self.assertLess(mean, 3)
+            self.assertEqual(brightest, 0)
+        finally:
+            self.driver.set_window_size(1800, 1000)
+        self.wait_for_script("return !document.body.classList.contains('filled')")
         self.assertEqual(self.severe_log(), [])
 
     def test_a_missing_texture_is_reported_and_the_game_still_plays(self):

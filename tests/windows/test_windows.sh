@@ -46,7 +46,8 @@ for dll in $imports; do
     *) fail "krellwick.exe imports $dll" ;;
   esac
 done
-ok "imports: $imports"
+grep -aq '<dpiAwareness[^>]*>PerMonitorV2' "$build/krellwick.exe" || fail "no DPI awareness in the manifest"
+ok "imports: $imports; aware of each monitor's scale"
 
 # --- Installed silently into a folder with a space and non-ASCII letters --
 folder='C:\Jeux\Krellwick Zoë'
@@ -174,6 +175,36 @@ grep -q '^ERROR: Could not load Texture Index 3 .$' "$E2E_TMP/no_moon.log" || fa
 grep -qF "Mountain kernel missing or empty: Z:${dir2//\//\\}\\models\\mountain1.kernel, the mountains stay flat" \
   "$E2E_TMP/no_kernel.log" || fail "no kernel message: $(grep -a Mountain "$E2E_TMP/no_kernel.log")"
 ok "a missing texture and a missing kernel are reported, and the game plays"
+
+# --- Fullscreen (F11, Alt+Enter), then a desktop scaled to 200% ----------
+dir=$(copy screens)
+log=$E2E_TMP/fullscreen.log
+run_copy "$dir" "$log"
+win=$(wait_for_window)
+wait_for_line "$log" '^+ Fps:   ' 90
+fullscreen_round_trip 1920x1080 F11 alt+Return "$log"
+quit_with_escape "fullscreen"
+ok "fullscreen: F11 fills the screen with the picture scaled, Alt+Enter brings back the window"
+
+# 192 dots an inch: the window is 1280x720 of the desktop's units, and its
+# picture drawn at 1280x720 and doubled, sharp.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+wineserver -k 2>/dev/null || true
+kill "$XVFB_PID"
+start_xvfb 3840x2160
+log=$E2E_TMP/scaled.log
+run_copy "$dir" "$log"
+win=$(wait_for_window)
+wait_for_line "$log" '^+ Fps:   ' 90
+wait_for_geometry 2560x1440
+at=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1+\2/p')
+[ $((${at%+*} - 640)) -ge 0 ] && [ $((${at%+*} - 640)) -le 16 ] && [ $((${at#*+} - 360)) -ge 0 ] &&
+  [ $((${at#*+} - 360)) -le 64 ] || fail "the scaled window is not centred: at $at"
+press "$win" space p
+wait_for_line "$log" '^Paused' 60
+wait_for_picture "$E2E_TMP/scaled.png" "2560x1440+$at" --whole 2
+quit_with_escape "at 200%"
+ok "at 192 dots an inch: a centred 2560x1440 window, the 1280x720 picture doubled"
 
 # --- Uninstalled silently ------------------------------------------------
 wine "$installed/Uninstall.exe" /S || fail "the uninstaller failed"

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The real game fullscreen under Xvfb, on a 16:9 screen and on a wider one:
+# F11 fills the screen with the windowed picture scaled, the bars black
+# (tests/e2e/picture_check.py), and F11 again brings back the centred
+# 1280x720 window and its picture; Alt+Enter does the same on the wider one.
+source "$(dirname "$0")/lib.sh"
+game=$(realpath "$1")
+
+for case in "1920x1080 F11" "2560x1080 alt+Return"; do
+  read -r size toggle <<<"$case"
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID"
+  start_xvfb "$size"
+  log=$E2E_TMP/$size.log
+  start_game "$game" "$log"
+  win=$(wait_for_window)
+  wait_for_line "$log" '^+ Fps:   ' 60
+  wait_for_geometry 1280x720 "$(((${size%x*} - 1280) / 2)),$(((${size#*x} - 720) / 2))"
+  fullscreen_round_trip "$size" "$toggle" "$toggle" "$log"
+  quit_with_escape "$size"
+done
+echo "PASS"
