@@ -202,6 +202,8 @@ pause_and_beat_the_best() {
   [ "$(cat "$best")" = "$(printf 'krellwick best score\n%s' "$new")" ] || fail "kept: $(cat "$best")"
   [ "$(ls -A "$(dirname "$best")")" = best-score ] || fail "left beside it: $(ls -A "$(dirname "$best")")"
   echo "best $new kept in $best"
+}
+
 # wait_for_geometry SIZE [POSITION]: the game's window ($win) so sized and placed.
 wait_for_geometry() {
   local geometry= end=$((SECONDS + 90))
