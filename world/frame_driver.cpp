@@ -86,6 +86,7 @@ void ModelManager::updateFrame() {
         break;
     }
 
+    if (score > peakScore) peakScore = score;
     // Nothing may draw the clouds or mountains while the worker moves them.
     worker.wait();
 }
@@ -102,7 +103,7 @@ void ModelManager::runTransitionOut(double dt, float dtf, float k) {
 
     if (!(transitionProgress > 0)) {
         transitionProgress = 0;
-        finishedScore = score;
+        finishedScore = peakScore;
         if (gameState == LeavingPlay) {
             switchState(InitialMenu);
         } else {

@@ -12,6 +12,7 @@ void ModelManager::switchState(int state) {
         enemyLimit = 2.0f;
         break;
     case EnteringPlay:
+        peakScore = 0;
         transitionFromX = -4;
         transitionToX = 0;
         cue(CueKind::GameStart, -4);

@@ -70,8 +70,11 @@ public:
     std::unique_ptr<Lighting> terrainLight;
     std::unique_ptr<Lighting> sphereLight;
     long lastClock = 0;
-    // The score of a game that just ended (the death screen reached, or
-    // play left), for the application to offer as a best; it clears it.
+    // The highest score of the game under way (hits take points back).
+    int peakScore = 0;
+    // The highest score of a game that just ended (the death screen
+    // reached, or play left), for the application to offer as a best; it
+    // clears it.
     std::optional<int> finishedScore;
     // A paused game: frames only wait, and nothing moves or sounds.
     bool paused = false;
