@@ -83,6 +83,8 @@ bool startGamepads() {
     // SDL reads the pads on a thread of its own.
     SDL_SetHint(SDL_HINT_JOYSTICK_THREAD, "1");
 #endif
+    // Ctrl+C and a kill end the game as before, not as an SDL event no one reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetMainReady();
     if (SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) {
         std::printf("Gamepads: off (%s)\n", SDL_GetError());
