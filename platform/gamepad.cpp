@@ -37,28 +37,13 @@ std::vector<PadState> readGamepads() {
     return pads;
 }
 #else
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
-
 #include <map>
+
+#include "platform/sdl_pad_layout.h"
 
 namespace {
 bool started = false;
 std::map<SDL_JoystickID, SDL_GameController*> opened;
-
-constexpr SDL_GameControllerButton kButtons[kPadButtons] = {
-    SDL_CONTROLLER_BUTTON_A,          SDL_CONTROLLER_BUTTON_B,
-    SDL_CONTROLLER_BUTTON_X,          SDL_CONTROLLER_BUTTON_Y,
-    SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
-    SDL_CONTROLLER_BUTTON_BACK,       SDL_CONTROLLER_BUTTON_START,
-    SDL_CONTROLLER_BUTTON_DPAD_UP,    SDL_CONTROLLER_BUTTON_DPAD_DOWN,
-    SDL_CONTROLLER_BUTTON_DPAD_LEFT,  SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-};
-constexpr SDL_GameControllerAxis kAxes[kPadAxes] = {
-    SDL_CONTROLLER_AXIS_LEFTX,       SDL_CONTROLLER_AXIS_LEFTY,
-    SDL_CONTROLLER_AXIS_RIGHTX,      SDL_CONTROLLER_AXIS_RIGHTY,
-    SDL_CONTROLLER_AXIS_TRIGGERLEFT, SDL_CONTROLLER_AXIS_TRIGGERRIGHT,
-};
 
 void open(int deviceIndex) {
     SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
@@ -108,9 +93,9 @@ std::vector<PadState> readGamepads() {
         const char* name = SDL_GameControllerName(controller);
         pad.name = name != nullptr ? name : "unnamed pad";
         for (int b = 0; b < kPadButtons; ++b)
-            pad.buttons[b] = SDL_GameControllerGetButton(controller, kButtons[b]) != 0;
+            pad.buttons[b] = SDL_GameControllerGetButton(controller, kSdlButtons[b]) != 0;
         for (int a = 0; a < kPadAxes; ++a)
-            pad.axes[a] = static_cast<float>(SDL_GameControllerGetAxis(controller, kAxes[a])) / 32767.0f;
+            pad.axes[a] = static_cast<float>(SDL_GameControllerGetAxis(controller, kSdlAxes[a])) / 32767.0f;
         pads.push_back(pad);
     }
     return pads;

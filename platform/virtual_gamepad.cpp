@@ -2,22 +2,10 @@
 // A pad for tests, through SDL's virtual joystick.
 #include "platform/virtual_gamepad.h"
 
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
+#include "platform/sdl_pad_layout.h"
 
 namespace {
 SDL_Joystick* joystickOf(void* p) { return static_cast<SDL_Joystick*>(p); }
-
-// SDL lays a virtual game controller's buttons and axes out in its own
-// order, which differs from PadButton's.
-constexpr int kButtonIndex[kPadButtons] = {
-    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
-    SDL_CONTROLLER_BUTTON_X,         SDL_CONTROLLER_BUTTON_Y,
-    SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
-    SDL_CONTROLLER_BUTTON_BACK,      SDL_CONTROLLER_BUTTON_START,
-    SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,
-    SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-};
 }  // namespace
 
 VirtualGamepad::VirtualGamepad(const char* name) {
@@ -36,12 +24,12 @@ VirtualGamepad::VirtualGamepad(const char* name) {
 VirtualGamepad::~VirtualGamepad() { detach(); }
 
 void VirtualGamepad::press(PadButton button, bool down) {
-    SDL_JoystickSetVirtualButton(joystickOf(joystick_), kButtonIndex[static_cast<int>(button)],
+    SDL_JoystickSetVirtualButton(joystickOf(joystick_), kSdlButtons[static_cast<int>(button)],
                                  down ? SDL_PRESSED : SDL_RELEASED);
 }
 
 void VirtualGamepad::tilt(PadAxis axis, float value) {
-    SDL_JoystickSetVirtualAxis(joystickOf(joystick_), static_cast<int>(axis),
+    SDL_JoystickSetVirtualAxis(joystickOf(joystick_), kSdlAxes[static_cast<int>(axis)],
                                static_cast<Sint16>(value * 32767.0f));
 }
 
