@@ -13,6 +13,7 @@
 #include "app/game_actions.h"
 #include "app/keyboard.h"
 #include "app/memory_trim.h"
+#include "app/pad_input.h"
 #include "app/readout.h"
 #include "app/sound_link.h"
 #include "app/window_mode.h"
@@ -21,6 +22,7 @@
 #include "platform/display_check.h"
 #include "platform/executable_path.h"
 #include "platform/fine_sleep.h"
+#include "platform/gamepad.h"
 #include "platform/main_loop.h"
 #include "platform/toolkit_environment.h"
 #include "platform/window_focus.h"
@@ -32,6 +34,7 @@ namespace {
 // at exit.
 DrawCaches* drawCaches = nullptr;
 FocusWatch focusWatch;
+PadInput padInput;
 }
 
 void display() {
@@ -51,6 +54,7 @@ void display() {
 
 void idle() {
     if (focusWatch.lost(windowFocus())) setPaused(true);
+    padInput.frame(readGamepads(), modelManager->clock.nowMs(), !focusWatch.elsewhere());
     modelManager->updateFrame();
     if (modelManager->finishedScore) {
         bestScore().offer(*modelManager->finishedScore);
@@ -87,6 +91,7 @@ int runGame(int argc, char** argv) {
     modelManager->clock = trimmingInSleep(modelManager->clock, memoryTrim());
     drawCaches = new DrawCaches();
     std::printf("Drawing path: %s\n", drawPathName(drawCaches->choosePath()));
+    startGamepads();
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

@@ -24,6 +24,15 @@ A night-time side-scrolling arcade shooter. Keys:
           the keyboard)
 Letter keys act in lower case only.
 
+A gamepad plays too, beside the keys, plugged in before or during a game:
+  left stick, d-pad left/right    drive left, right
+  A (Cross), d-pad up             jump
+  right stick up/down, LB / RB    turn the turret up, down
+  right trigger, X (Square)       fire
+  Start                           start a game from a menu; pause and resume
+  Back (Select)                   as Esc
+Held, driving and fire repeat as a held key does.
+
 The terminal the game is started from is its scoreboard: it lists the assets
 as they load, then keeps showing the keys, the frame rate, the score and the
 best score. The best score is kept in

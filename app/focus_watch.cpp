@@ -6,6 +6,7 @@ bool FocusWatch::lost(WindowFocus now) {
     if (now == WindowFocus::Unknown) return false;
     if (now == WindowFocus::Ours) {
         ours_ = true;
+        hadIt_ = true;
         away_ = 0;
         return false;
     }

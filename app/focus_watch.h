@@ -16,8 +16,12 @@ public:
     bool lost(WindowFocus now);
     // Whether the keyboard was ours at the last reading that could tell.
     bool ours() const { return ours_; }
+    // True while the keyboard, once ours, is known to be elsewhere; a window
+    // that never had it is not taken as left.
+    bool elsewhere() const { return hadIt_ && !ours_; }
 
 private:
     bool ours_ = false;
     int away_ = 0;
+    bool hadIt_ = false;
 };

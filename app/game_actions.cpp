@@ -15,15 +15,15 @@ void quit() {
     // outlive the window; nothing of the game is left to save or close.
     endMainLoop(soundStarting());
 }
-
-bool inAGame(const ModelManager& world) {
-    return world.gameState != InitialMenu && world.gameState != DeathMenu;
-}
 }  // namespace
+
+bool inAGame() {
+    return modelManager->gameState != InitialMenu && modelManager->gameState != DeathMenu;
+}
 
 void setPaused(bool paused) {
     ModelManager& world = *modelManager;
-    if (paused == world.paused || (paused && !inAGame(world))) return;
+    if (paused == world.paused || (paused && !inAGame())) return;
     world.setPaused(paused);
     std::puts(paused ? "Paused: P or a gamepad's Start plays on" : "Playing on");
     std::fflush(stdout);

@@ -19,6 +19,10 @@ enum class GameAction {
 // (which resumes it) and Back (which resumes it and leaves play).
 void performAction(GameAction action);
 
+// Whether a game is in progress (the drive-in, play or the drive-out), not
+// a menu.
+bool inAGame();
+
 // Pauses or resumes a game in progress (the drive-in, play or the
 // drive-out); in the menus there is nothing to pause. Says so once on the
 // console.

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
           clang libclang-rt-14-dev python3 python3-numpy libgl1-mesa-dri locales
-          libopenal-dev libsndfile1-dev sox libsox-fmt-base)
+          libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
 packages+=(dpkg-dev file lintian appstream desktop-file-utils)
 # The Windows build (scripts/windows.sh) and its tests under Wine.
@@ -24,7 +24,7 @@ if [ "${1:-}" = "--web" ]; then
 fi
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
-            librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev sox libsox-fmt-base python3)
+            librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base python3)
 fi
 
 # The number-reading tests run under a comma-decimal locale.

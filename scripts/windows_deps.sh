@@ -10,7 +10,7 @@
 # KRELLWICK_WINDEPS_ROOT overrides the cache folder (~/.cache/krellwick/windeps).
 set -euo pipefail
 
-recipe=1   # raise when the build steps below change
+recipe=2   # raise when the build steps below change
 suite=trixie
 # Debian source package, upstream version as in its .orig tarball name
 pinned=(
@@ -23,6 +23,7 @@ pinned=(
   opus 1.5.2
   libsndfile 1.2.2
   openal-soft 1.24.2
+  libsdl2 2.32.4+dfsg
 )
 host=x86_64-w64-mingw32
 sysroot=/usr/$host
@@ -120,8 +121,17 @@ with_cmake -DALSOFT_EXAMPLES=OFF -DALSOFT_UTILS=OFF -DALSOFT_TESTS=OFF -DALSOFT_
   -DALSOFT_INSTALL_UTILS=OFF
 licence openal-soft "$src/COPYING" "$src/BSD-3Clause" "$src/LICENSE-pffft"
 
+# SDL2 reads the gamepads only: no video, sound or the rest. Built in whole
+# into the program, which keeps its own main and its console.
+unpack libsdl2
+with_cmake -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
+  -DSDL_VIDEO=OFF -DSDL_RENDER=OFF -DSDL_AUDIO=OFF -DSDL_HAPTIC=OFF -DSDL_POWER=OFF \
+  -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_SENSOR=OFF \
+  -DSDL_JOYSTICK=ON -DSDL_HIDAPI=ON -DSDL_EVENTS=ON -DSDL_THREADS=ON -DSDL_TIMERS=ON -DSDL_DIRECTX=ON
+licence SDL2 "$src/LICENSE.txt"
+
 # Only what the game's build and its Windows package use.
-rm -rf "$prefix"/share/{aclocal,doc,man} "$prefix"/lib/*.la "$prefix"/bin/libpng*-config
+rm -rf "$prefix"/share/{aclocal,doc,man} "$prefix"/lib/*.la "$prefix"/bin/libpng*-config "$prefix"/bin/sdl2-config
 
 # The DLLs that ship may import system DLLs and each other only.
 for dll in "$prefix"/bin/*.dll; do

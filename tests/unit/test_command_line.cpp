@@ -28,7 +28,8 @@ TEST(CommandLine, VersionAndHelpAnywhereAmongTheArguments) {
     ASSERT_TRUE(help);
     EXPECT_EQ(help->rfind("Usage: krellwick [toolkit options]\n", 0), 0u);
     for (const char* named :
-         {"-display DISPLAY", "--version", "Esc", "Space", "score", "pause", "F11", "Alt+Enter"})
+         {"-display DISPLAY", "--version", "Esc", "Space", "score", "pause", "F11", "Alt+Enter",
+          "right trigger", "Start "})
         EXPECT_NE(help->find(named), std::string::npos) << named;
     EXPECT_NE(help->find("kept in\n  " + keptPlace("best-score") + "\n"), std::string::npos) << *help;
 }

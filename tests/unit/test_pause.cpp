@@ -96,18 +96,22 @@ TEST(FocusWatch, OnlyLosingTheKeyboardOnceHeldAndForSixFramesCounts) {
     struct Case {
         const char* readings;
         const char* lost;
+        const char* elsewhere;  // x: the pads are not listened to
     };
     const Case cases[] = {
-        {"EEEEEEEUEEEEEE", "..............."},  // never had it
-        {"OOEEEEEEEE", ".......l.."},
-        {"OEEEOEEEEEO", "..........."},  // away for three frames, then five
-        {"OEEUEEEEEEOEEEEEE", ".......l........l"},
+        {"EEEEEEEUEEEEEE", "...............", ".............."},  // never had it
+        {"OOEEEEEEEE", ".......l..", ".......xxx"},
+        {"OEEEOEEEEEO", "...........", "..........."},  // away for three frames, then five
+        {"OEEUEEEEEEOEEEEEE", ".......l........l", ".......xxx......x"},
     };
     for (const Case& c : cases) {
         FocusWatch watch;
-        std::string lost;
-        for (const char* r = c.readings; *r; ++r)
+        std::string lost, elsewhere;
+        for (const char* r = c.readings; *r; ++r) {
             lost += watch.lost(*r == 'O' ? F::Ours : *r == 'E' ? F::Elsewhere : F::Unknown) ? 'l' : '.';
+            elsewhere += watch.elsewhere() ? 'x' : '.';
+        }
         EXPECT_EQ(lost, std::string(c.lost).substr(0, lost.size())) << c.readings;
+        EXPECT_EQ(elsewhere, c.elsewhere) << c.readings;
     }
 }

@@ -32,6 +32,18 @@ from picture_check import scaled_apart  # noqa: E402
 WEB = Path(sys.argv.pop(1) if len(sys.argv) > 1 else "krellwick-web").resolve()
 TEXTURE_LOADS = 51  # render/texture_table.cpp's load order, CAR.png four times
 MISSING = "textures/MOON.png"
+# A pad in the standard layout, in place of the browser's own list; the
+# page counts the game's reads of it.
+FAKE_PAD = """
+const pad = {id: 'Krellwick Test Pad', index: 0, connected: true, mapping: 'standard',
+             timestamp: 0, axes: [0, 0, 0, 0],
+             buttons: Array.from({length: 17}, () => ({pressed: false, touched: false, value: 0}))};
+window.testPad = pad;
+window.padReads = 0;
+Object.defineProperty(navigator, 'getGamepads',
+                      {configurable: true, value: () => { window.padReads++; return [pad]; }});
+"""
+SOUTH, WEST, BACK, START, RIGHT = 0, 2, 8, 9, 15
 
 
 def browser(*extra):
@@ -105,6 +117,33 @@ class Page(unittest.TestCase):
             self.canvas.send_keys(key)
             time.sleep(pause)
 
+    def pad(self, buttons=(), axes=(), down=True):
+        """Sets the fake pad's buttons and axes, then waits for two reads of it
+        (or for the game to end)."""
+        self.driver.execute_script("""
+            for (const b of arguments[0]) {
+              testPad.buttons[b].pressed = arguments[2]; testPad.buttons[b].value = arguments[2] ? 1 : 0;
+            }
+            for (const a of arguments[1]) testPad.axes[a] = arguments[2] ? 1 : 0;
+            testPad.timestamp = performance.now();
+            window.readsAtChange = padReads;""", list(buttons), list(axes), down)
+        end = time.monotonic() + 30
+        while (self.driver.execute_script("return padReads - readsAtChange") < 2 and
+               "has ended" not in self.text("cover")):
+            self.assertLess(time.monotonic(), end, "the game stopped reading the pad")
+            time.sleep(0.05)
+
+    def tap(self, buttons=(), axes=()):
+        self.pad(buttons, axes)
+        self.pad(buttons, axes, down=False)
+
+    def shows_play(self, menu):
+        """Whether the canvas is lit and far from the menu's picture; keeps both figures."""
+        play = self.shot()
+        self.bright = ImageStat.Stat(play.convert("L")).mean[0]
+        self.changed = ImageStat.Stat(ImageChops.difference(menu, play).convert("L")).mean[0]
+        return self.bright > 8 and self.changed > 4
+
     def shot(self):
         return Image.open(io.BytesIO(self.canvas.screenshot_as_png)).convert("RGB")
 
@@ -145,15 +184,10 @@ class Page(unittest.TestCase):
         self.keys(["d", "d", "w", "k", " ", "l", " ", "a"])
         # Play shows once the browser has drawn it: waited for, not assumed.
         end = time.monotonic() + 60
-        while True:
-            play = self.shot()
-            bright = ImageStat.Stat(play.convert("L")).mean[0]
-            changed = ImageStat.Stat(ImageChops.difference(menu, play).convert("L")).mean[0]
-            if (bright > 8 and changed > 4) or time.monotonic() > end:
-                break
+        while not self.shows_play(menu) and time.monotonic() < end:
             time.sleep(0.5)
-        self.assertGreater(bright, 8, "the canvas in play is black")
-        self.assertGreater(changed, 4, "play looks like the menu")
+        self.assertGreater(self.bright, 8, "the canvas in play is black")
+        self.assertGreater(self.changed, 4, "play looks like the menu")
 
         fps = self.fps_seen(10)
         self.assertTrue(fps, "no frame rate read out in play")
@@ -222,6 +256,36 @@ class Page(unittest.TestCase):
             self.driver.set_window_size(1800, 1000)
         self.wait_for_script("return !document.body.classList.contains('filled')")
         self.assertEqual(self.severe_log(), [])
+
+    def test_a_gamepad_plays(self):
+        self.open("game")
+        self.driver.execute_script(FAKE_PAD)
+        self.wait_for_text("log", "Gamepad: Krellwick Test Pad", 30)
+        menu = self.shot()
+        self.tap([START])
+        # Driven, jumping and firing until play shows; what is sent during
+        # the drive-in is only lost.
+        end = time.monotonic() + 60
+        while not self.shows_play(menu):
+            self.assertLess(time.monotonic(), end, "the pad did not start a game")
+            self.tap([RIGHT])
+            self.tap(axes=[0])
+            self.tap([SOUTH])
+            self.tap([WEST])
+        # Start pauses a game and plays on.
+        self.tap([START])
+        self.wait_for_text("log", "Paused", 30)
+        self.tap([START])
+        self.wait_for_text("log", "Playing on", 30)
+        self.assertTrue(self.shows_play(menu), "play looks like the menu")
+        # Back leaves the game, and in the menu ends it.
+        end = time.monotonic() + 60
+        while "has ended" not in self.text("cover"):
+            self.assertLess(time.monotonic(), end, "Back did not end the game")
+            self.tap([BACK])
+        self.assertEqual(self.severe_log(), [])
+        # A lucky shot's best score is not for the tests after this one.
+        self.driver.execute_script("localStorage.clear()")
 
     def test_a_missing_texture_is_reported_and_the_game_still_plays(self):
         self.open("missing")

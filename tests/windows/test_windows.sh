@@ -42,7 +42,7 @@ imports=$(x86_64-w64-mingw32-objdump -p "$build/krellwick.exe" | sed -n 's/.*DLL
 for dll in $imports; do
   case "${dll,,}" in
     kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | winmm.dll | opengl32.dll | advapi32.dll | \
-      openal32.dll | libsndfile.dll | api-ms-win-crt-*.dll) ;;
+      setupapi.dll | ole32.dll | openal32.dll | libsndfile.dll | api-ms-win-crt-*.dll) ;;
     *) fail "krellwick.exe imports $dll" ;;
   esac
 done
@@ -58,7 +58,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Krellwick'
 wine "$setup" /S '/D=C:\Jeux\Krellwick' 'Zoë' || fail "the installer failed"
 wineserver -w
 for f in krellwick.exe OpenAL32.dll libsndfile.dll Uninstall.exe LICENSE.txt README.txt \
-  textures/CAR.png models/sphere.obj sounds/car_shot.flac; do
+  textures/CAR.png models/sphere.obj sounds/car_shot.flac licenses/SDL2/LICENSE.txt; do
   [ -f "$installed/$f" ] || fail "not installed: $f"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
