@@ -49,7 +49,7 @@ void display() {
     if (!modelManager->paused && randUnit() < 0.1f) printReadout();
     modelManager->drawScene(*drawCaches);
     windowFrame().end();
-    glutSwapBuffers();
+    if (windowFrame().needsSwap()) glutSwapBuffers();
 }
 
 void idle() {

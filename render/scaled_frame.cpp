@@ -46,11 +46,22 @@ void ScaledFrame::begin() {
 }
 
 void ScaledFrame::end() {
+    shownByWindowSystem = false;
     if (!drawingOff) return;
     const FramebufferCalls& f = framebufferCalls();
+    const PictureRect r = fitPicture(windowWidth, windowHeight);
+    if (windowSystemAllowed && presenter.open(kPictureWidth, kPictureHeight)) {
+        glPixelStorei(GL_PACK_ROW_LENGTH, presenter.rowPixels());
+        glReadPixels(0, 0, kPictureWidth, kPictureHeight, GL_BGRA, GL_UNSIGNED_BYTE,
+                     presenter.pixels());
+        glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+        f.bindFramebuffer(GL_FRAMEBUFFER, 0);
+        presenter.show(windowWidth, windowHeight, r.x, r.y, r.width, r.height);
+        shownByWindowSystem = true;
+        return;
+    }
     f.bindFramebuffer(GL_FRAMEBUFFER, 0);
     glClear(GL_COLOR_BUFFER_BIT);
-    const PictureRect r = fitPicture(windowWidth, windowHeight);
     // A whole multiple (a desktop at 200%) keeps every pixel sharp.
     const GLenum filter = r.width % kPictureWidth == 0 ? GL_NEAREST : GL_LINEAR;
     f.bindFramebuffer(GL_READ_FRAMEBUFFER, picture.framebuffer);

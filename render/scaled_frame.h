@@ -2,6 +2,7 @@
 // The 1280 x 720 picture in a window of any size: scaled, 16:9 kept, black bars.
 #pragma once
 
+#include "platform/window_present.h"
 #include "render/frame_store.h"
 
 // The picture the game is drawn for; the window holds this size unless the
@@ -21,9 +22,10 @@ PictureRect fitPicture(int windowWidth, int windowHeight);
 // of the picture's size is drawn into as it always was; any other size gets
 // the picture fitted, the bars black. Where the driver has framebuffer
 // objects the picture is drawn at 1280 x 720 off the window and scaled into
-// it in one copy (drawing at the screen's size cannot keep 60 frames a
-// second on a software renderer); else it is drawn straight into the
-// fitted viewport.
+// it in one step, by the window system where it can (X), else by GL (drawing
+// at the screen's size cannot keep 60 frames a second on a software
+// renderer, nor can GL's scaling of it); without them it is drawn straight
+// into the fitted viewport.
 class ScaledFrame {
 public:
     ScaledFrame() = default;
@@ -35,14 +37,17 @@ public:
     // Before the frame's drawing: clears and makes the picture's viewport
     // current, on the framebuffer the picture is drawn into.
     void begin();
-    // After the frame's drawing, before the swap: the picture into the window.
+    // After the frame's drawing: the picture into the window.
     void end();
+    // Whether the frame still needs the buffers swapped: not when the window
+    // system has put the picture on the screen itself.
+    bool needsSwap() const { return !shownByWindowSystem; }
     // True while frames are drawn off the window.
     bool offWindow() const { return drawingOff; }
 
-    // On unless a benchmark turns it off to weigh drawing straight into the
-    // fitted viewport.
+    // On unless a benchmark turns them off to weigh the other ways.
     bool offWindowAllowed = true;
+    bool windowSystemAllowed = true;
 
 private:
     bool pictureReady();
@@ -51,4 +56,6 @@ private:
     Framebuffer picture;  // made on first need
     bool refused = false;
     bool drawingOff = false;
+    WindowPresenter presenter;
+    bool shownByWindowSystem = false;
 };

@@ -5,7 +5,7 @@
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
+packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libxext-dev libxrender-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
           libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
           clang libclang-rt-14-dev python3 python3-numpy libgl1-mesa-dri locales
           libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base)
@@ -23,7 +23,7 @@ if [ "${1:-}" = "--web" ]; then
             chromium chromium-driver python3-selenium python3-pil)
 fi
 if [ "${1:-}" = "--play" ]; then
-  packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
+  packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libxext-dev libxrender-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
             librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base python3)
 fi
 
