@@ -27,6 +27,7 @@
 #include "platform/toolkit_environment.h"
 #include "platform/window_focus.h"
 #include "render/draw_caches.h"
+#include "render/score_overlay.h"
 #include "world/model_manager.h"
 
 namespace {
@@ -48,6 +49,11 @@ void display() {
     // drawn again (the window uncovered) draws nothing from the sequence.
     if (!modelManager->paused && randUnit() < 0.1f) printReadout();
     modelManager->drawScene(*drawCaches);
+    if (isFullscreen()) {
+        // Loaded on first need: a player who never goes fullscreen never reads it.
+        static const unsigned int scoreFont = loadScoreFont();
+        drawScoreOverlay(scoreFont, modelManager->score, bestScore().best(), modelManager->paused);
+    }
     windowFrame().end();
     if (windowFrame().needsSwap()) glutSwapBuffers();
 }
@@ -61,8 +67,16 @@ void idle() {
         modelManager->finishedScore.reset();
     }
     handOverSound(*modelManager);
-    // A paused game holds its picture.
-    if (!modelManager->paused) display();
+    // A paused game holds its picture; in fullscreen it is drawn once more,
+    // to say "PAUSED" where the player looks.
+    static bool pauseShown = false;
+    if (!modelManager->paused) {
+        display();
+        pauseShown = false;
+    } else if (!pauseShown && isFullscreen()) {
+        display();
+        pauseShown = true;
+    }
     memoryTrim().frameDone();
 }
 

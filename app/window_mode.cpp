@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "platform/display_scale.h"
+#include "platform/page_fullscreen.h"
 
 namespace {
 bool fullscreen = false;
@@ -47,7 +48,13 @@ bool placeWindow(int x, int y, int width, int height) {
 
 int windowedWidth() { return scaled(kPictureWidth); }
 int windowedHeight() { return scaled(kPictureHeight); }
-bool isFullscreen() { return fullscreen; }
+bool isFullscreen() {
+#ifdef __EMSCRIPTEN__
+    return pageFullscreen();
+#else
+    return fullscreen;
+#endif
+}
 
 ScaledFrame& windowFrame() {
     // Never destroyed: the context may be gone at exit.

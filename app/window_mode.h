@@ -8,6 +8,9 @@
 // screen, the picture scaled into it.
 int windowedWidth();
 int windowedHeight();
+// True while the game fills the screen: after F11 (or Alt+Enter) on the
+// desktop; in the browser while the canvas, or the page in the browser's own
+// fullscreen, fills it. The console is hidden then.
 bool isFullscreen();
 // Asks the toolkit for the other mode; the new size arrives in the reshape.
 // The browser leaves fullscreen to the page and the browser itself.

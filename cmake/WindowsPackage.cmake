@@ -14,3 +14,6 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt DESTINATION .)
 install(DIRECTORY ${KRELLWICK_WINDEPS}/share/licenses/ DESTINATION licenses)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses/mingw-w64
         RENAME copyright.txt)
+# The score's glyphs are drawn from the DejaVu fonts.
+install(FILES /usr/share/doc/fonts-dejavu-core/copyright DESTINATION licenses/dejavu-fonts
+        RENAME copyright.txt)

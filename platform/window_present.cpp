@@ -7,7 +7,10 @@
 struct WindowPresenter::Parts {};
 WindowPresenter::WindowPresenter() = default;
 WindowPresenter::~WindowPresenter() = default;
-bool WindowPresenter::open(int, int) { return false; }
+bool WindowPresenter::open(int, int) {
+    refused = true;
+    return false;
+}
 unsigned char* WindowPresenter::pixels() { return nullptr; }
 int WindowPresenter::rowPixels() const { return 0; }
 void WindowPresenter::show(int, int, int, int, int, int) {}

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libxext-dev libxrender-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
-          libgtest-dev libbenchmark-dev librsvg2-bin xvfb xdotool x11-utils xauth
+          libgtest-dev libbenchmark-dev librsvg2-bin fonts-dejavu-core xvfb xdotool x11-utils xauth
           clang libclang-rt-14-dev python3 python3-numpy libgl1-mesa-dri locales
           libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base)
 # Building the Debian package and checking it.
@@ -14,17 +14,17 @@ packages+=(dpkg-dev file lintian appstream desktop-file-utils)
 # The Windows build (scripts/windows.sh) and its tests under Wine.
 if [ "${1:-}" = "--windows" ]; then
   packages=(cmake make pkg-config g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
-            googletest nsis icoutils librsvg2-bin python3 python3-numpy sox libsox-fmt-base wine wine64
+            googletest nsis icoutils librsvg2-bin fonts-dejavu-core python3 python3-numpy sox libsox-fmt-base wine wine64
             xvfb xdotool x11-utils xauth imagemagick)
 fi
 # The browser build (scripts/web.sh) and its test in headless Chromium.
 if [ "${1:-}" = "--web" ]; then
-  packages=(emscripten cmake make python3 librsvg2-bin sox libsox-fmt-base googletest xz-utils
+  packages=(emscripten cmake make python3 librsvg2-bin fonts-dejavu-core sox libsox-fmt-base googletest xz-utils
             chromium chromium-driver python3-selenium python3-pil)
 fi
 if [ "${1:-}" = "--play" ]; then
   packages=(cmake g++ make pkg-config freeglut3-dev libx11-dev libxext-dev libxrender-dev libgl-dev libglu1-mesa-dev libsoil-dev libpng-dev
-            librsvg2-bin libgl1-mesa-dri libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base python3)
+            librsvg2-bin fonts-dejavu-core libgl1-mesa-dri libopenal-dev libsndfile1-dev libsdl2-dev sox libsox-fmt-base python3)
 fi
 
 # The number-reading tests run under a comma-decimal locale.

@@ -28,4 +28,6 @@ for f in index.html krellwick.js krellwick.wasm krellwick.data krellwick-data.js
 done
 cp -r "$prefix/share/licenses" "$out/licenses"
 mkdir -p "$out/licenses/krellwick" && cp "$root/LICENSE" "$out/licenses/krellwick/"
+# The score's glyphs are drawn from the DejaVu fonts.
+mkdir -p "$out/licenses/dejavu-fonts" && cp /usr/share/doc/fonts-dejavu-core/copyright "$out/licenses/dejavu-fonts/"
 echo "krellwick-web/: $(du -sb --exclude=licenses "$out" | cut -f1) bytes; serve it with: cd krellwick-web && python3 -m http.server 8000"

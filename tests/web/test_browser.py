@@ -27,7 +27,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
-from picture_check import scaled_apart  # noqa: E402
+from picture_check import corner_colours, scaled_apart  # noqa: E402
 
 WEB = Path(sys.argv.pop(1) if len(sys.argv) > 1 else "krellwick-web").resolve()
 TEXTURE_LOADS = 51  # render/texture_table.cpp's load order, CAR.png four times
@@ -252,6 +252,18 @@ class Page(unittest.TestCase):
                 "%.3f a channel from the windowed picture on average, bars at most %d" % (mean, brightest))
             self.assertLess(mean, 3)
             self.assertEqual(brightest, 0)
+            # The console is hidden: the score stands in the corner, "PAUSED"
+            # before it until the game plays on.
+            amber, pale = corner_colours(screen)
+            self.assertGreater(pale, 300, "no score in the corner")
+            self.assertGreater(amber, 150, "no PAUSED in the corner")
+            self.keys(["p"])
+            end = time.monotonic() + 30
+            while amber >= 5 and time.monotonic() < end:
+                time.sleep(0.5)
+                screen = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+                amber, pale = corner_colours(screen)
+            self.assertLess(amber, 5, "PAUSED stayed after playing on")
         finally:
             self.driver.set_window_size(1800, 1000)
         self.wait_for_script("return !document.body.classList.contains('filled')")

@@ -58,7 +58,8 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Krellwick'
 wine "$setup" /S '/D=C:\Jeux\Krellwick' 'Zoë' || fail "the installer failed"
 wineserver -w
 for f in krellwick.exe OpenAL32.dll libsndfile.dll Uninstall.exe LICENSE.txt README.txt \
-  textures/CAR.png models/sphere.obj sounds/car_shot.flac licenses/SDL2/LICENSE.txt; do
+  textures/CAR.png textures/SCORE_FONT.png models/sphere.obj sounds/car_shot.flac licenses/SDL2/LICENSE.txt \
+  licenses/dejavu-fonts/copyright.txt; do
   [ -f "$installed/$f" ] || fail "not installed: $f"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
