@@ -24,16 +24,21 @@ trap wine_cleanup EXIT
 
 passed=0
 ok() { echo "ok: $*"; passed=$((passed + 1)); }
+# Programs run through cmd /c, which ends with the program's own exit code.
+# Once a program's last thread has ended, Wine gives its Linux process a
+# second to finish (the host's GL library tearing down, under load) before
+# killing it, and a program started by wine directly would then read as
+# killed (137) though it exited cleanly.
 
 start_xvfb 1920x1080
 wineboot -i >/dev/null 2>&1 || fail "could not make a Wine prefix"
 wineserver -w
 
 # --- The core's tests, cross-built --------------------------------------
-(cd "$build" && wine krellwick_tests.exe) >"$E2E_TMP/unit.log" 2>&1 ||
+(cd "$build" && wine cmd /c krellwick_tests.exe) >"$E2E_TMP/unit.log" 2>&1 ||
   fail "unit tests: $(grep -E 'FAILED|Failure' "$E2E_TMP/unit.log" | head -n 20)"
 ok "unit tests: $(grep -E '^\[  PASSED  \]' "$E2E_TMP/unit.log" | tr -d '\r')"
-(cd "$build" && wine krellwick_gl_tests.exe) >"$E2E_TMP/gl.log" 2>&1 ||
+(cd "$build" && wine cmd /c krellwick_gl_tests.exe) >"$E2E_TMP/gl.log" 2>&1 ||
   fail "drawing tests: $(grep -E 'FAILED|Failure|differ' "$E2E_TMP/gl.log" | head -n 20)"
 ok "drawing tests: $(grep -E '^\[  PASSED  \]' "$E2E_TMP/gl.log" | tr -d '\r')"
 
@@ -73,7 +78,7 @@ appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')" 2
 best=$appdata/Krellwick/best-score
 mkdir -p "$(dirname "$best")"
 printf 'krellwick best score\n3\n' >"$best"
-printf '#!/bin/sh\nexec wine "%s\\\\krellwick.exe"\n' "$folder" >"$E2E_TMP/installed_game"
+printf '#!/bin/sh\nexec wine cmd /c "%s\\\\krellwick.exe"\n' "$folder" >"$E2E_TMP/installed_game"
 chmod +x "$E2E_TMP/installed_game"
 log=$E2E_TMP/installed.log
 start_game "$E2E_TMP/installed_game" "$log"
@@ -141,7 +146,7 @@ portable=$(ls -d "$E2E_TMP"/zip/krellwick-*-win64)
 copy() { cp -r "$portable" "$E2E_TMP/$1" && echo "$E2E_TMP/$1"; }
 # run_copy DIR LOG: starts DIR's game from DIR.
 run_copy() {
-  printf '#!/bin/sh\ncd "%s" && exec wine ./krellwick.exe\n' "$1" >"$1.run"
+  printf '#!/bin/sh\ncd "%s" && exec wine cmd /c krellwick.exe\n' "$1" >"$1.run"
   chmod +x "$1.run"
   start_game "$1.run" "$2"
 }
