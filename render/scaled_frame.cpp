@@ -5,7 +5,23 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <string>
+
 #include "render/gl_entry_points.h"
+
+namespace {
+// A renderer that draws on the processor, where scaling a screen-sized
+// picture costs most of a frame. A GPU scales in GL for next to nothing, and
+// its swap keeps the display's timing.
+bool softwareRenderer() {
+    const char* name = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (name == nullptr) return false;
+    const std::string renderer = name;
+    for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer", "SWR"})
+        if (renderer.find(software) != std::string::npos) return true;
+    return false;
+}
+}  // namespace
 
 PictureRect fitPicture(int windowWidth, int windowHeight) {
     // Compared in whole numbers, so a 16:9 window is filled exactly.
@@ -50,7 +66,8 @@ void ScaledFrame::end() {
     if (!drawingOff) return;
     const FramebufferCalls& f = framebufferCalls();
     const PictureRect r = fitPicture(windowWidth, windowHeight);
-    if (windowSystemAllowed && presenter.open(kPictureWidth, kPictureHeight)) {
+    static const bool software = softwareRenderer();
+    if (windowSystemAllowed && software && presenter.open(kPictureWidth, kPictureHeight)) {
         glPixelStorei(GL_PACK_ROW_LENGTH, presenter.rowPixels());
         glReadPixels(0, 0, kPictureWidth, kPictureHeight, GL_BGRA, GL_UNSIGNED_BYTE,
                      presenter.pixels());

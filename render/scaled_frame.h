@@ -22,10 +22,10 @@ PictureRect fitPicture(int windowWidth, int windowHeight);
 // of the picture's size is drawn into as it always was; any other size gets
 // the picture fitted, the bars black. Where the driver has framebuffer
 // objects the picture is drawn at 1280 x 720 off the window and scaled into
-// it in one step, by the window system where it can (X), else by GL (drawing
-// at the screen's size cannot keep 60 frames a second on a software
-// renderer, nor can GL's scaling of it); without them it is drawn straight
-// into the fitted viewport.
+// it in one step: on a software renderer by the window system where it can
+// (X), since drawing at the screen's size cannot keep 60 frames a second
+// there, nor can GL's scaling; else by GL. Without framebuffer objects it is
+// drawn straight into the fitted viewport.
 class ScaledFrame {
 public:
     ScaledFrame() = default;
