@@ -229,6 +229,23 @@ wait_for_picture() {
   fail "$shot does not show the picture wanted"
 }
 
+# wait_for_still SHOT CROP: a screenshot of CROP once two taken in turn are
+# the same; a frame swapped just before a pause may reach the screen late.
+wait_for_still() {
+  local shot=$1 crop=$2 end=$((SECONDS + 60))
+  import -window root -crop "$crop" +repage "$shot" 2>/dev/null || fail "no screenshot"
+  while [ $SECONDS -lt $end ]; do
+    sleep 0.3
+    import -window root -crop "$crop" +repage "$shot.next.png" 2>/dev/null || fail "no screenshot"
+    if /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/picture_check.py" --limit 0 \
+         "$shot" "$shot.next.png" >/dev/null; then
+      return 0
+    fi
+    mv "$shot.next.png" "$shot"
+  done
+  fail "$shot does not hold still"
+}
+
 # fullscreen_round_trip SCREEN ON OFF LOG: with the game's window ($win)
 # windowed at 1280x720, pauses a game as the car drives in (a picture that
 # holds still; the menu alone runs through its colours), then key ON must
@@ -239,7 +256,7 @@ fullscreen_round_trip() {
   at=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
   press "$win" space p
   wait_for_line "$log" '^Paused' 60
-  import -window root -crop "1280x720+${at/,/+}" +repage "$E2E_TMP/windowed.png"
+  wait_for_still "$E2E_TMP/windowed.png" "1280x720+${at/,/+}"
   press "$win" "$on"
   wait_for_geometry "$screen" 0,0
   wait_for_picture "$E2E_TMP/full.png" "" "$E2E_TMP/windowed.png"
