@@ -235,7 +235,7 @@ wait_for_still() {
   local shot=$1 crop=$2 end=$((SECONDS + 60))
   import -window root -crop "$crop" +repage "$shot" 2>/dev/null || fail "no screenshot"
   while [ $SECONDS -lt $end ]; do
-    sleep 0.3
+    sleep 1
     import -window root -crop "$crop" +repage "$shot.next.png" 2>/dev/null || fail "no screenshot"
     if /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/picture_check.py" --limit 0 \
          "$shot" "$shot.next.png" >/dev/null; then
