@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+
 #include "render/texture_table.h"
 
 class QuadDrawer;
@@ -23,6 +25,8 @@ public:
     float z = 0;
     float blinkTimer = 0;
     bool blinkOn = false;
+    // The engine shake last drawn, drawn again while the game is paused.
+    std::array<float, 3> shake{};
     float bodyWidth = 2.25f;
     float bodyHeight = 2.0f;
     float smallWheelSize = 2.25f * 30 / 206;
@@ -57,6 +61,9 @@ public:
     void update(float distance, float dt);
     // Moves a jump on by dt; true on the update that lands it.
     bool advanceJump(float dt);
-    // Drawing lives with the renderer (render/player_drawing.cpp).
-    void draw(const TextureTable& textures, bool still, QuadDrawer& quads);
+    // Drawing lives with the renderer (render/player_drawing.cpp). `held`:
+    // a paused game's picture drawn again (the window uncovered or resized),
+    // the same as last time: shake and blink as they were, and nothing drawn
+    // from the random sequence.
+    void draw(const TextureTable& textures, bool still, QuadDrawer& quads, bool held = false);
 };

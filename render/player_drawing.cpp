@@ -37,20 +37,19 @@ void drawWheel(QuadDrawer& quads, unsigned int texture, const SheetRect& rect, f
 }
 }  // namespace
 
-void Player::draw(const TextureTable& textures, bool still, QuadDrawer& quads) {
-    // The three draws are always made so the random sequence does not depend
-    // on whether the car shakes.
-    float j1 = engineJitter();
-    float j2 = engineJitter();
-    float j3 = engineJitter();
-    if (jumpPhase != 0 || still) j1 = j2 = j3 = 0;
-
-    // A hit car alternates between its own colours and red on every draw.
-    float c = 1;
-    if (blinkTimer > 0) {
-        blinkOn = !blinkOn;
-        if (blinkOn) c = 0.25f;
+void Player::draw(const TextureTable& textures, bool still, QuadDrawer& quads, bool held) {
+    if (!held) {
+        // The three draws are always made so the random sequence does not
+        // depend on whether the car shakes.
+        for (float& j : shake) j = engineJitter();
+        if (jumpPhase != 0 || still) shake.fill(0);
+        // A hit car alternates between its own colours and red on every draw.
+        if (blinkTimer > 0) blinkOn = !blinkOn;
     }
+    const float j1 = shake[0];
+    const float j2 = shake[1];
+    const float j3 = shake[2];
+    const float c = blinkTimer > 0 && blinkOn ? 0.25f : 1;
 
     const unsigned int sheet = textures[TexCar];
     glPushMatrix();

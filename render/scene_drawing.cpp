@@ -78,7 +78,7 @@ void ModelManager::drawScene(DrawCaches& caches) {
             break;
         case EnteringPlay:
             drawBackground(caches, quads);
-            if (player) player->draw(textures, false, quads);
+            if (player) player->draw(textures, false, quads, paused);
             drawCreatures(quads);
             drawBullets(quads);
             drawGround(quads);
@@ -117,7 +117,7 @@ void ModelManager::drawScene(DrawCaches& caches) {
 void ModelManager::drawPlay(bool carStill, DrawCaches& caches, QuadDrawer& quads) {
     drawBackground(caches, quads);
     drawParticles(quads);
-    if (player) player->draw(textures, carStill, quads);
+    if (player) player->draw(textures, carStill, quads, paused);
     drawCreatures(quads);
     drawBullets(quads);
     drawGround(quads);

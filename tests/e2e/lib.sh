@@ -262,6 +262,6 @@ fullscreen_round_trip() {
   wait_for_picture "$E2E_TMP/full.png" "" "$E2E_TMP/windowed.png"
   press "$win" "$off"
   wait_for_geometry 1280x720 "$at"
-  # The same picture as before (a few hundred of its pixels may differ).
+  # The same picture as before: a paused game drawn again is drawn as it was.
   wait_for_picture "$E2E_TMP/back.png" "1280x720+${at/,/+}" --limit 0.1 "$E2E_TMP/windowed.png"
 }

@@ -40,9 +40,9 @@ protected:
         textures[TexCar] = sheet;
         car.x = 5;
     }
-    void redraw(bool still) {
+    void redraw(bool still, bool held = false) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        car.draw(textures, still, plainQuads());
+        car.draw(textures, still, plainQuads(), held);
         readFrame();
     }
     TextureTable textures{};
@@ -179,4 +179,20 @@ TEST_F(CarDrawing, AStandingCarShakesWithinTwoHundredths) {
         moved = moved || body.bottom != still.bottom || body.top != still.top;
     }
     EXPECT_TRUE(moved);
+}
+
+TEST_F(CarDrawing, APausedGameDrawnAgainShowsTheCarAsItWas) {
+    car.blinkTimer = 0.3f;
+    restartRandom();
+    const int first = gameRand();
+    for (int i = 0; i < 5; ++i) {
+        redraw(false);
+        const std::vector<std::uint8_t> shown = frame;
+        const bool blink = car.blinkOn;
+        restartRandom();
+        redraw(false, true);
+        EXPECT_EQ(frame, shown) << i;
+        EXPECT_EQ(car.blinkOn, blink);
+        EXPECT_EQ(gameRand(), first);  // nothing drawn from the sequence
+    }
 }
