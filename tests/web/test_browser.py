@@ -11,6 +11,7 @@ import functools
 import http.server
 import io
 import json
+import os
 import re
 import shutil
 import sys
@@ -44,10 +45,17 @@ Object.defineProperty(navigator, 'getGamepads',
                       {configurable: true, value: () => { window.padReads++; return [pad]; }});
 """
 SOUTH, WEST, BACK, START, RIGHT = 0, 2, 8, 9, 15
+TOUCH_BUTTONS = ["left", "right", "jump", "turret up", "turret down", "fire", "back"]
+PHONE = ("Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) "
+         "Chrome/120.0 Mobile Safari/537.36")
 
 
-def browser(*extra):
+def browser(*extra, phone=None):
+    """Headless Chromium; `phone`, a (width, height) touch screen to emulate."""
     options = webdriver.ChromeOptions()
+    if phone:
+        options.add_experimental_option("mobileEmulation", {"userAgent": PHONE, "deviceMetrics": {
+            "width": phone[0], "height": phone[1], "pixelRatio": 2.0, "touch": True}})
     options.binary_location = "/usr/bin/chromium"
     for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
                 "--enable-unsafe-swiftshader", "--window-size=1800,1000", "--mute-audio") + extra:
@@ -177,6 +185,7 @@ class Page(unittest.TestCase):
         self.assertRegex(log, r"Drawing path: \S")
         self.assertNotIn("ERROR", log)
         self.assertIn("+ Score: 0", self.text("readout"))
+        self.assertFalse(self.driver.find_element(By.ID, "touch").is_displayed())
         self.assertEqual(self.severe_log(), [])
 
         menu = self.shot()
@@ -299,6 +308,80 @@ class Page(unittest.TestCase):
         self.assertEqual(self.severe_log(), [])
         # A lucky shot's best score is not for the tests after this one.
         self.driver.execute_script("localStorage.clear()")
+
+    def touch(self, *names):
+        """Fingers on the named touch buttons ("game": the picture) and none
+        elsewhere; then waits for two reads of them by the game."""
+        points = []
+        for i, name in enumerate(names):
+            r = self.driver.find_element(
+                By.CSS_SELECTOR, "#canvas" if name == "game" else "[aria-label='%s']" % name).rect
+            points.append({"x": r["x"] + r["width"] / 2, "y": r["y"] + r["height"] / 2, "id": i})
+        reads = self.driver.execute_script("return Module.touchReads")
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                    {"type": "touchStart" if points else "touchEnd", "touchPoints": points})
+        end = time.monotonic() + 30
+        while (self.driver.execute_script("return Module.touchReads") < reads + 2 and
+               "has ended" not in self.text("cover")):
+            self.assertLess(time.monotonic(), end, "the game stopped reading the touch buttons")
+            time.sleep(0.05)
+
+    def test_touch_buttons_play_on_a_phone(self):
+        phone = browser(phone=(844, 390))
+        self.driver = phone
+        try:
+            phone.get(self.base + "game/index.html")
+            self.wait_for_script("return /Best \\d/.test(document.getElementById('scoreline').textContent)", 300)
+            self.canvas = phone.find_element(By.ID, "canvas")
+            game = self.canvas.rect
+            self.assertFalse(phone.find_element(By.ID, "readout").is_displayed())
+            # Every button named for screen readers, thumb-sized, in the band
+            # of earth below the ground line, none over another.
+            boxes = []
+            for name in TOUCH_BUTTONS:
+                button = phone.find_element(By.CSS_SELECTOR, "[aria-label='%s']" % name)
+                r = button.rect
+                self.assertTrue(button.is_displayed(), name)
+                self.assertGreaterEqual(min(r["width"], r["height"]), 40, name)
+                self.assertGreaterEqual(r["y"], game["y"] + 0.82 * game["height"] - 1, name)
+                self.assertLessEqual(r["y"] + r["height"], game["y"] + game["height"] + 1, name)
+                self.assertTrue(game["x"] <= r["x"] and r["x"] + r["width"] <= game["x"] + game["width"], name)
+                for other in boxes:
+                    self.assertTrue(r["x"] >= other["x"] + other["width"] or other["x"] >= r["x"] + r["width"])
+                boxes.append(r)
+            menu = self.shot()
+            end = time.monotonic() + 60
+            while not self.shows_play(menu):  # a tap on the game starts one
+                self.assertLess(time.monotonic(), end, "a tap did not start a game")
+                self.touch("game")
+                self.touch()
+            # Two fingers: fire held while driving.
+            self.touch("right")
+            self.touch("right", "fire")
+            self.assertEqual(phone.execute_script("return Module.touchButtons"), 0b100010)
+            self.save_shot("phone-landscape")
+            self.touch()
+            self.assertEqual(phone.execute_script("return Module.touchButtons"), 0)
+            self.assertTrue(self.shows_play(menu), "play looks like the menu")
+            self.assertNotIn("Paused", phone.execute_script("return document.getElementById('log').textContent"))
+            phone.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                  {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True})
+            self.wait_for_script("return getComputedStyle(document.getElementById('turn')).display !== 'none'")
+            self.save_shot("phone-portrait")
+            end = time.monotonic() + 60
+            while "has ended" not in self.text("cover"):  # back leaves the game, then ends it
+                self.assertLess(time.monotonic(), end, "back did not end the game")
+                self.touch("back")
+                self.touch()
+            self.assertEqual(self.severe_log(), [])
+        finally:
+            del self.driver
+            phone.quit()
+
+    def save_shot(self, name):
+        """The page as it looks, into $WEB_SHOTS if set (for a look by eye)."""
+        if os.environ.get("WEB_SHOTS"):
+            self.driver.save_screenshot(os.path.join(os.environ["WEB_SHOTS"], name + ".png"))
 
     def test_a_missing_texture_is_reported_and_the_game_still_plays(self):
         self.open("missing")
