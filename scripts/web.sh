@@ -22,9 +22,11 @@ emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKRELLWICK_WEBD
   -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
 
-rm -rf "$out" && mkdir -p "$out"
-for f in index.html krellwick.js krellwick.wasm krellwick.data krellwick-data.js krellwick-data.js.metadata; do
-  cp "$build/$f" "$out/"
+rm -rf "$out" && mkdir -p "$out/icons"
+files=(index.html krellwick.js krellwick.wasm krellwick.data krellwick-data.js krellwick-data.js.metadata
+       krellwick.webmanifest icons/192.png icons/512.png icons/maskable-512.png)
+for f in "${files[@]}"; do
+  case $f in icons/*) cp "$build/icons/web/${f#icons/}" "$out/$f" ;; *) cp "$build/$f" "$out/$f" ;; esac
 done
 cp -r "$prefix/share/licenses" "$out/licenses"
 mkdir -p "$out/licenses/krellwick" && cp "$root/LICENSE" "$out/licenses/krellwick/"

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""The web build in headless Chromium: the page loads and plays, and a copy
-missing a texture still plays. Serves the folder on 127.0.0.1 itself.
+"""The web build in headless Chromium: the page loads and plays, a copy
+missing a texture still plays, and the page installs as an app. Serves the
+folder on 127.0.0.1 itself.
 Prints the figures it saw (frame rate, time to the first frame, download
 size) for docs/performance.md; they are measured, not asserted.
 
@@ -360,6 +361,11 @@ class Page(unittest.TestCase):
             self.assertEqual(driver.find_element(By.ID, "log").text, "", "the game started anyway")
         finally:
             driver.quit()
+
+    def test_the_page_installs_as_an_app(self):
+        self.open("game")
+        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        self.assertEqual(errors["installabilityErrors"], [])
 
 
 if __name__ == "__main__":
