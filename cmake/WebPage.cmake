@@ -2,8 +2,8 @@
 # The browser build's page: krellwick.js and .wasm, the asset folders packed
 # into krellwick.data (loaded by krellwick-data.js, whose file list sits in
 # krellwick-data.js.metadata), our own index.html, and what installs the page
-# as an app: the manifest and its icons. scripts/web.sh copies them into
-# krellwick-web/.
+# as an app and keeps it for offline play: the manifest, its icons and the
+# service worker. scripts/web.sh copies them into krellwick-web/.
 target_link_options(krellwick PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sFORCE_FILESYSTEM=1
   "-sEXPORTED_RUNTIME_METHODS=['addRunDependency','removeRunDependency','FS_createPath','FS_createDataFile','FS_createPreloadedFile']")
@@ -20,7 +20,7 @@ add_custom_command(OUTPUT ${WEB_PACK}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   DEPENDS ${TEXTURE_OUTPUTS} ${MODEL_OUTPUTS} ${SOUND_OUTPUTS}
   COMMENT "Packing the assets for the page" VERBATIM)
-foreach(file index.html krellwick.webmanifest)
+foreach(file index.html krellwick.webmanifest sw.js)
   configure_file(${CMAKE_SOURCE_DIR}/web/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
 endforeach()
 # The manifest's icons; the maskable one has room around the picture, as
