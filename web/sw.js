@@ -10,10 +10,11 @@ const PREFIX = 'krellwick-';
 const CACHE = PREFIX + VERSION;
 
 self.addEventListener('install', (event) => {
-  // 'reload': the files from the server, not from the browser's HTTP cache,
-  // which may still hold the previous build's.
+  // 'no-cache': each file checked with the server, as the browser's own
+  // cache may hold the previous build's; one the page has just loaded is
+  // not fetched again.
   event.waitUntil(caches.open(CACHE)
-    .then((cache) => cache.addAll(FILES.map((f) => new Request(f, {cache: 'reload'}))))
+    .then((cache) => cache.addAll(FILES.map((f) => new Request(f, {cache: 'no-cache'}))))
     .then(() => self.skipWaiting()));
 });
 
