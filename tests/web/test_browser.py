@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""The web build in headless Chromium: the page loads and plays, and a copy
-missing a texture still plays. Serves the folder on 127.0.0.1 itself.
+"""The web build in headless Chromium: the page loads and plays, a copy
+missing a texture still plays, and the page installs as an app that plays
+offline. Serves the folder on 127.0.0.1 itself.
 Prints the figures it saw (frame rate, time to the first frame, download
 size) for docs/performance.md; they are measured, not asserted.
 
     /usr/bin/python3 tests/web/test_browser.py krellwick-web
 """
 import functools
+import hashlib
 import http.server
 import io
 import json
@@ -19,6 +21,8 @@ import tempfile
 import threading
 import time
 import unittest
+import urllib.error
+import urllib.request
 from pathlib import Path
 
 from PIL import Image, ImageChops, ImageStat
@@ -84,13 +88,17 @@ class Page(unittest.TestCase):
         meta["files"] = files
         meta_path.write_text(json.dumps(meta))
 
-        handler = functools.partial(QuietHandler, directory=str(cls.root))
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        cls.base = "http://127.0.0.1:%d/" % cls.server.server_address[1]
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.server, cls.base = cls.serve()
 
         cls.driver = browser()
         cls.figures = {}
+
+    @classmethod
+    def serve(cls):
+        handler = functools.partial(QuietHandler, directory=str(cls.root))
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        return server, "http://127.0.0.1:%d/" % server.server_address[1]
 
     @classmethod
     def tearDownClass(cls):
@@ -443,6 +451,42 @@ class Page(unittest.TestCase):
             self.assertEqual(driver.find_element(By.ID, "log").text, "", "the game started anyway")
         finally:
             driver.quit()
+
+    def test_the_page_installs_as_an_app(self):
+        self.open("game")
+        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        self.assertEqual(errors["installabilityErrors"], [])
+
+    def test_the_worker_lists_every_file_and_its_version_is_their_hash(self):
+        worker = urllib.request.urlopen(self.base + "game/sw.js", timeout=30).read().decode()
+        version = re.search(r"const VERSION = '([0-9a-f]{12})';", worker).group(1)
+        files = re.findall(r"'([^']+)'", re.search(r"const FILES = \[(.*)\];", worker).group(1))
+        self.assertEqual(files[0], "./")
+        needed = sorted(str(p.relative_to(WEB)) for p in WEB.rglob("*") if p.is_file() and
+                        p.name != "sw.js" and p.relative_to(WEB).parts[0] != "licenses")
+        self.assertEqual(sorted(files[1:]), needed)
+        listing = "".join("%s  %s\n" % (hashlib.sha256((WEB / f).read_bytes()).hexdigest(), f)
+                          for f in files[1:])
+        self.assertEqual(version, hashlib.sha256(listing.encode()).hexdigest()[:12])
+
+    def test_the_game_starts_again_offline(self):
+        # A server of its own, stopped halfway: the other tests keep theirs.
+        server, base = self.serve()
+        try:
+            self.logs = []
+            self.driver.get(base + "game/")
+            self.wait_for_text("readout", "Fps:", 300)
+            self.wait_for_script("return !!navigator.serviceWorker.controller", 90)
+        finally:
+            server.shutdown()
+            server.server_close()
+        with self.assertRaises(urllib.error.URLError):
+            urllib.request.urlopen(base + "game/", timeout=10)
+        self.driver.refresh()
+        self.wait_for_text("readout", "Fps:", 300)
+        self.assertIn("+ Score: 0", self.text("readout"))
+        self.assertNotIn("ERROR", self.text("log"))
+        self.assertEqual(self.severe_log(), [])
 
 
 if __name__ == "__main__":
