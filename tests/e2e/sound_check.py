@@ -42,6 +42,7 @@ WINDOW = 0.01  # seconds of each loudness reading
 RISE_DB = 6  # a burst: this much over the loudest quiet window
 SHOT_SHARE = 0.8  # of a shot's first 50 ms, 200 Hz to 4 kHz, within the band
 WAIT_LIMIT = 90  # seconds a burst is waited for
+RESEND_AFTER = 20  # seconds without it before its key is sent again
 SHOT_BAND = (550, 950)  # Hz
 START_BAND = (600, 8000)  # Hz
 WHOLE_BAND = (20, 20000)  # Hz: the ambience
@@ -160,8 +161,12 @@ class Player:
         self.path, self.window = path, window
 
     def keys(self, *keys):
-        subprocess.run(["xdotool", "windowfocus", "--sync", self.window], check=False,
-                       stderr=subprocess.DEVNULL)
+        # Under load the window can be slow to take the keyboard: a key sent
+        # before it has it goes elsewhere.
+        end = time.monotonic() + WAIT_LIMIT
+        while subprocess.run(["xdotool", "windowfocus", "--sync", self.window],
+                             stderr=subprocess.DEVNULL).returncode != 0 and time.monotonic() < end:
+            time.sleep(0.1)
         for key in keys:
             subprocess.run(["xdotool", "key", key], check=True)
             time.sleep(0.05)
@@ -175,13 +180,19 @@ class Player:
     def size(self):
         return os.path.getsize(self.path)
 
-    def until(self, what, ready):
-        """Polls the recording until ready(recording) gives a value."""
-        end = time.monotonic() + WAIT_LIMIT
+    def until(self, what, ready, again=None):
+        """Polls the recording until ready(recording) gives a value; calls
+        again() after each RESEND_AFTER seconds without one (a key that went
+        astray is sent again: one merely late would have shown long before)."""
+        start = time.monotonic()
+        end, resend = start + WAIT_LIMIT, start + RESEND_AFTER
         while time.monotonic() < end:
             found = ready()
             if found is not None:
                 return found
+            if again and time.monotonic() > resend:
+                again()
+                resend = time.monotonic() + RESEND_AFTER
             time.sleep(0.05)
         raise ValueError(f"{what}: not heard within {WAIT_LIMIT} s")
 
@@ -192,15 +203,16 @@ class Player:
             return self.size() if rec and rec.windows - rec.window_of(start) >= seconds / WINDOW else None
         return self.until(f"{seconds} s of sound past byte {start}", ready)
 
-    def burst_after(self, what, start, band, threshold, shot):
-        """Where the first burst (a shot's, when `shot`) at or after `start` begins."""
+    def burst_after(self, what, start, band, threshold, shot, key):
+        """Where the first burst (a shot's, when `shot`) at or after `start`
+        begins; `key` is what was pressed for it."""
         def ready():
             rec = self.recording(band, start)
             if rec is None:
                 return None
             found = (rec.shots if shot else rec.onsets)(threshold, rec.window_of(start), rec.windows)
             return rec.size_of(found[0]) if found else None
-        return self.until(what, ready)
+        return self.until(what, ready, lambda: self.keys(key))
 
     def play(self):
         quiet_start = self.sound_past(0, 1)
@@ -208,7 +220,7 @@ class Player:
         start = self.size()
         self.keys("space")
         roar = self.recording(START_BAND).threshold(quiet_start, quiet_end)
-        begun = self.burst_after("the game's start", start, START_BAND, roar, False)
+        begun = self.burst_after("the game's start", start, START_BAND, roar, False, "space")
         self.sound_past(begun, 2.5)
         turned = self.size()
         self.keys("k", "k")
@@ -219,7 +231,7 @@ class Player:
             self.keys("space")
             if threshold is None:
                 threshold = self.recording().threshold(quiet_start, quiet_end, presses[0])
-            shot = self.burst_after(f"shot {i + 1}", presses[-1], SHOT_BAND, threshold, True)
+            shot = self.burst_after(f"shot {i + 1}", presses[-1], SHOT_BAND, threshold, True, "space")
             last = self.sound_past(shot, 1)
         return [quiet_start, quiet_end] + presses + [last]
 
