@@ -33,18 +33,18 @@ void performAction(GameAction action) {
     ModelManager& world = *modelManager;
     if (world.paused) {
         if (action == GameAction::Pause || action == GameAction::Confirm ||
-            action == GameAction::Back)
+            action == GameAction::PlayOn || action == GameAction::Back)
             setPaused(false);
         if (action != GameAction::Back) return;
     }
     switch (world.gameState) {
     case InitialMenu:
         if (action == GameAction::Back) quit();
-        if (action == GameAction::Confirm) world.switchState(EnteringPlay);
+        if (action == GameAction::Confirm || action == GameAction::PlayOn) world.switchState(EnteringPlay);
         break;
     case DeathMenu:
         if (action == GameAction::Back) quit();
-        if (action == GameAction::Confirm) world.switchState(InitialMenu);
+        if (action == GameAction::Confirm || action == GameAction::PlayOn) world.switchState(InitialMenu);
         break;
     case Playing:
         switch (action) {
@@ -57,6 +57,7 @@ void performAction(GameAction action) {
         case GameAction::TurretDown: world.act(TurretDown); break;
         case GameAction::Jump: world.act(Jump); break;
         case GameAction::Pause: setPaused(true); break;
+        case GameAction::PlayOn: break;
         }
         break;
     default:

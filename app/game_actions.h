@@ -13,6 +13,7 @@ enum class GameAction {
     TurretDown,
     Jump,
     Pause,    // pause or resume a game
+    PlayOn,   // as Confirm in a menu or a paused game; nothing in play (a tap on the screen)
 };
 
 // Acts on the action by game state. A paused game takes only Pause, Confirm

@@ -28,14 +28,16 @@ std::array<bool, PadInput::kControls> PadInput::controlsOf(const PadState& p) {
         p.axis(A::RightY) > kDeadZone || p.pressed(B::RightShoulder),
         p.pressed(B::South) || p.pressed(B::DpadUp),
         p.axis(A::RightTrigger) > kTriggerDown || p.pressed(B::West),
-        p.pressed(B::Start),
+        p.pressed(B::Start) && !p.onScreen,
         p.pressed(B::Back),
+        p.pressed(B::Start) && p.onScreen,
     };
 }
 
 void PadInput::notice(const std::vector<PadState>& pads) {
     std::vector<std::pair<int, std::string>> now;
-    for (const PadState& p : pads) now.emplace_back(p.id, p.name);
+    for (const PadState& p : pads)
+        if (!p.onScreen) now.emplace_back(p.id, p.name);
     for (const auto& pad : known_)
         if (std::find(now.begin(), now.end(), pad) == now.end())
             std::printf("Gamepad removed: %s\n", pad.second.c_str());
@@ -56,6 +58,7 @@ void PadInput::act(Control control) {
     case Fire: performAction(GameAction::Fire); break;
     case Start: performAction(inAGame() ? GameAction::Pause : GameAction::Confirm); break;
     case Back: performAction(GameAction::Back); break;
+    case Tap: performAction(GameAction::PlayOn); break;
     case kControls: break;
     }
 }

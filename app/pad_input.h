@@ -15,6 +15,7 @@
 //   right trigger or west button       fire (held: 25 a second)
 //   Start                              play or continue from a menu; pause, resume
 //   Back, Select                       as Esc
+// The browser's touch buttons come as one more pad (PadState::onScreen).
 // Only presses act, and the repeats of a held one. All pads count as one.
 // Says on the console when a pad comes or goes.
 class PadInput {
@@ -25,7 +26,7 @@ public:
     void frame(const std::vector<PadState>& pads, long nowMs, bool focused);
 
 private:
-    enum Control { Left, Right, TurretUp, TurretDown, Jump, Fire, Start, Back, kControls };
+    enum Control { Left, Right, TurretUp, TurretDown, Jump, Fire, Start, Back, Tap, kControls };
     struct Held {
         bool down = false;
         long nextAt = 0;  // when a held control acts again

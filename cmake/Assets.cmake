@@ -3,6 +3,16 @@
 # models are text files copied as they are.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
+# The game's icon, packaging/icon.svg, as a size x size PNG; further
+# arguments go to rsvg-convert (a larger page around the picture).
+function(krellwick_icon png size)
+  get_filename_component(dir ${png} DIRECTORY)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} ${ARGN} -o ${png} ${CMAKE_SOURCE_DIR}/packaging/icon.svg
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/icon.svg VERBATIM)
+endfunction()
+
 file(GLOB TEXTURE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/textures/*.svg)
 set(TEXTURE_OUTPUTS)
 foreach(svg ${TEXTURE_SOURCES})

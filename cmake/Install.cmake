@@ -66,10 +66,7 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${KRELLWICK
 set(ICON_OUTPUTS)
 foreach(size 48 128 256)
   set(png ${CMAKE_BINARY_DIR}/icons/${size}/krellwick.png)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}
-    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${CMAKE_SOURCE_DIR}/packaging/icon.svg
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/icon.svg VERBATIM)
+  krellwick_icon(${png} ${size})
   list(APPEND ICON_OUTPUTS ${png})
   install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # The browser build's page: krellwick.js and .wasm, the asset folders packed
 # into krellwick.data (loaded by krellwick-data.js, whose file list sits in
-# krellwick-data.js.metadata) and our own index.html. scripts/web.sh copies
-# them into krellwick-web/.
+# krellwick-data.js.metadata), our own index.html, and what installs the page
+# as an app and keeps it for offline play: the manifest, its icons and the
+# service worker. scripts/web.sh copies them into krellwick-web/.
 target_link_options(krellwick PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sFORCE_FILESYSTEM=1
   "-sEXPORTED_RUNTIME_METHODS=['addRunDependency','removeRunDependency','FS_createPath','FS_createDataFile','FS_createPreloadedFile']")
@@ -19,5 +20,15 @@ add_custom_command(OUTPUT ${WEB_PACK}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   DEPENDS ${TEXTURE_OUTPUTS} ${MODEL_OUTPUTS} ${SOUND_OUTPUTS}
   COMMENT "Packing the assets for the page" VERBATIM)
-configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
-add_custom_target(krellwick_web_pack ALL DEPENDS ${WEB_PACK})
+foreach(file index.html krellwick.webmanifest sw.js)
+  configure_file(${CMAKE_SOURCE_DIR}/web/${file} ${CMAKE_BINARY_DIR}/${file} COPYONLY)
+endforeach()
+# The manifest's icons; the maskable one has room around the picture, as
+# a launcher may cut it to a circle.
+set(WEB_ICONS ${CMAKE_BINARY_DIR}/icons/web/192.png ${CMAKE_BINARY_DIR}/icons/web/512.png
+    ${CMAKE_BINARY_DIR}/icons/web/maskable-512.png)
+krellwick_icon(${CMAKE_BINARY_DIR}/icons/web/192.png 192)
+krellwick_icon(${CMAKE_BINARY_DIR}/icons/web/512.png 512)
+krellwick_icon(${CMAKE_BINARY_DIR}/icons/web/maskable-512.png 400
+               --page-width 512 --page-height 512 --left 56 --top 56 -b "#0b1030")
+add_custom_target(krellwick_web_pack ALL DEPENDS ${WEB_PACK} ${WEB_ICONS})

@@ -18,10 +18,7 @@ find_program(ICOTOOL icotool REQUIRED)
 set(KRELLWICK_ICON_PNGS)
 foreach(size 16 24 32 48 64 256)
   set(png ${CMAKE_BINARY_DIR}/icons/windows/${size}.png)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/windows
-    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${CMAKE_SOURCE_DIR}/packaging/icon.svg
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/icon.svg VERBATIM)
+  krellwick_icon(${png} ${size})
   list(APPEND KRELLWICK_ICON_PNGS ${png})
 endforeach()
 set(KRELLWICK_ICO ${CMAKE_BINARY_DIR}/generated/krellwick.ico)

@@ -1,17 +1,49 @@
 // SPDX-License-Identifier: MIT
 // The pads: SDL2's game controllers on the desktop (input only, no SDL
-// window), the Gamepad API in the browser.
+// window), the Gamepad API and the page's touch buttons in the browser.
 #include "platform/gamepad.h"
 
 #include <cstdio>
 
 #ifdef __EMSCRIPTEN__
+#include <emscripten.h>
 #include <emscripten/html5.h>
+
+namespace {
+// clang-format off
+// The page's touch buttons held now, one bit each in kTouchButtons' order;
+// -1 where the page shows none.
+EM_JS(int, touchButtonsHeld, (), {
+    if (Module['touchButtons'] === undefined) return -1;
+    Module['touchReads'] = (Module['touchReads'] || 0) + 1;
+    return Module['touchButtons'];
+});
+// clang-format on
+
+// left, right, jump, turret up, turret down, fire, back, a tap on the game
+constexpr PadButton kTouchButtons[] = {PadButton::DpadLeft,     PadButton::DpadRight,
+                                       PadButton::South,        PadButton::LeftShoulder,
+                                       PadButton::RightShoulder, PadButton::West,
+                                       PadButton::Back,         PadButton::Start};
+
+void addTouchButtons(std::vector<PadState>& pads) {
+    const int held = touchButtonsHeld();
+    if (held < 0) return;
+    PadState touch;
+    touch.id = -1;
+    touch.name = "touch buttons";
+    touch.onScreen = true;
+    for (int i = 0; i < static_cast<int>(std::size(kTouchButtons)); ++i)
+        touch.buttons[static_cast<int>(kTouchButtons[i])] = (held >> i) & 1;
+    pads.push_back(touch);
+}
+}  // namespace
 
 bool startGamepads() { return true; }
 
 std::vector<PadState> readGamepads() {
     std::vector<PadState> pads;
+    addTouchButtons(pads);
     if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return pads;
     const int count = emscripten_get_num_gamepads();
     for (int i = 0; i < count; ++i) {

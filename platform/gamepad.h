@@ -31,6 +31,9 @@ constexpr int kPadAxes = static_cast<int>(PadAxis::Count);
 struct PadState {
     int id = 0;  // the same while the pad stays connected
     std::string name;
+    // The page's touch buttons, read as a pad: never announced, and its
+    // Start (a tap on the game) only starts, continues or resumes.
+    bool onScreen = false;
     std::array<bool, kPadButtons> buttons{};
     std::array<float, kPadAxes> axes{};
 

@@ -22,10 +22,19 @@ emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKRELLWICK_WEBD
   -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
 
-rm -rf "$out" && mkdir -p "$out"
-for f in index.html krellwick.js krellwick.wasm krellwick.data krellwick-data.js krellwick-data.js.metadata; do
-  cp "$build/$f" "$out/"
+rm -rf "$out" && mkdir -p "$out/icons"
+# Everything the game needs, which the service worker caches on the first visit.
+cached=(index.html krellwick.js krellwick.wasm krellwick.data krellwick-data.js krellwick-data.js.metadata
+        krellwick.webmanifest icons/192.png icons/512.png icons/maskable-512.png)
+for f in "${cached[@]}"; do
+  case $f in icons/*) cp "$build/icons/web/${f#icons/}" "$out/$f" ;; *) cp "$build/$f" "$out/$f" ;; esac
 done
+# The worker's version: the first 12 hex digits of the sha256 of the files'
+# sha256sum listing, so that any change to them makes a new worker, which
+# replaces the players' cached copy.
+version=$(cd "$out" && sha256sum -- "${cached[@]}" | sha256sum | cut -c1-12)
+list=$(printf "'%s', " "${cached[@]}")
+sed -e "s|@VERSION@|$version|" -e "s|/\*@FILES@\*/|${list%, }|" "$build/sw.js" > "$out/sw.js"
 cp -r "$prefix/share/licenses" "$out/licenses"
 mkdir -p "$out/licenses/krellwick" && cp "$root/LICENSE" "$out/licenses/krellwick/"
 # The score's glyphs are drawn from the DejaVu fonts.

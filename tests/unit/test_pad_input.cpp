@@ -160,3 +160,31 @@ TEST_F(PadInputTest, APadPulledMidPressSaysSoAndLeavesNothingHeld) {
     EXPECT_EQ(world.playerBullets.size(), 1u);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Gamepad: Test Pad\nGamepad removed: Test Pad\n");
 }
+
+TEST_F(PadInputTest, TheBrowsersTouchButtonsGoUnannouncedAndATapNeverPausesOrFires) {
+    testing::internal::CaptureStdout();
+    pad.onScreen = true;
+    const auto tap = [&](B b) {
+        press(b, true);
+        hold(10);
+        press(b, false);
+        hold(10);
+    };
+    world.switchState(InitialMenu);
+    tap(B::Start);
+    EXPECT_EQ(world.gameState, EnteringPlay);
+    world.switchState(Playing);
+    tap(B::Start);  // in play a tap does nothing
+    EXPECT_FALSE(world.paused);
+    EXPECT_EQ(world.playerBullets.size(), 0u);
+    tap(B::West);  // the fire button fires
+    EXPECT_EQ(world.playerBullets.size(), 1u);
+    setPaused(true);
+    tap(B::Start);  // and resumes a paused game
+    EXPECT_FALSE(world.paused);
+    EXPECT_EQ(world.playerBullets.size(), 1u);
+    world.switchState(DeathMenu);
+    tap(B::Start);
+    EXPECT_EQ(world.gameState, InitialMenu);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Paused: P or a gamepad's Start plays on\nPlaying on\n");
+}

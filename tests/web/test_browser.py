@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""The web build in headless Chromium: the page loads and plays, and a copy
-missing a texture still plays. Serves the folder on 127.0.0.1 itself.
+"""The web build in headless Chromium: the page loads and plays, a copy
+missing a texture still plays, and the page installs as an app that plays
+offline. Serves the folder on 127.0.0.1 itself.
 Prints the figures it saw (frame rate, time to the first frame, download
 size) for docs/performance.md; they are measured, not asserted.
 
     /usr/bin/python3 tests/web/test_browser.py krellwick-web
 """
 import functools
+import hashlib
 import http.server
 import io
 import json
+import os
 import re
 import shutil
 import sys
@@ -18,6 +21,8 @@ import tempfile
 import threading
 import time
 import unittest
+import urllib.error
+import urllib.request
 from pathlib import Path
 
 from PIL import Image, ImageChops, ImageStat
@@ -44,10 +49,17 @@ Object.defineProperty(navigator, 'getGamepads',
                       {configurable: true, value: () => { window.padReads++; return [pad]; }});
 """
 SOUTH, WEST, BACK, START, RIGHT = 0, 2, 8, 9, 15
+TOUCH_BUTTONS = ["left", "right", "jump", "turret up", "turret down", "fire", "back"]
+PHONE = ("Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) "
+         "Chrome/120.0 Mobile Safari/537.36")
 
 
-def browser(*extra):
+def browser(*extra, phone=None):
+    """Headless Chromium; `phone`, a (width, height) touch screen to emulate."""
     options = webdriver.ChromeOptions()
+    if phone:
+        options.add_experimental_option("mobileEmulation", {"userAgent": PHONE, "deviceMetrics": {
+            "width": phone[0], "height": phone[1], "pixelRatio": 2.0, "touch": True}})
     options.binary_location = "/usr/bin/chromium"
     for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
                 "--enable-unsafe-swiftshader", "--window-size=1800,1000", "--mute-audio") + extra:
@@ -76,13 +88,17 @@ class Page(unittest.TestCase):
         meta["files"] = files
         meta_path.write_text(json.dumps(meta))
 
-        handler = functools.partial(QuietHandler, directory=str(cls.root))
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        cls.base = "http://127.0.0.1:%d/" % cls.server.server_address[1]
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.server, cls.base = cls.serve()
 
         cls.driver = browser()
         cls.figures = {}
+
+    @classmethod
+    def serve(cls):
+        handler = functools.partial(QuietHandler, directory=str(cls.root))
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        return server, "http://127.0.0.1:%d/" % server.server_address[1]
 
     @classmethod
     def tearDownClass(cls):
@@ -177,6 +193,7 @@ class Page(unittest.TestCase):
         self.assertRegex(log, r"Drawing path: \S")
         self.assertNotIn("ERROR", log)
         self.assertIn("+ Score: 0", self.text("readout"))
+        self.assertFalse(self.driver.find_element(By.ID, "touch").is_displayed())
         self.assertEqual(self.severe_log(), [])
 
         menu = self.shot()
@@ -300,6 +317,86 @@ class Page(unittest.TestCase):
         # A lucky shot's best score is not for the tests after this one.
         self.driver.execute_script("localStorage.clear()")
 
+    def touch(self, *names):
+        """Fingers on the named touch buttons ("game": the picture) and none
+        elsewhere; then waits for two reads of them by the game."""
+        points = []
+        for i, name in enumerate(names):
+            r = self.driver.find_element(
+                By.CSS_SELECTOR, "#canvas" if name == "game" else "[aria-label='%s']" % name).rect
+            points.append({"x": r["x"] + r["width"] / 2, "y": r["y"] + r["height"] / 2, "id": i})
+        reads = self.driver.execute_script("return Module.touchReads")
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                    {"type": "touchStart" if points else "touchEnd", "touchPoints": points})
+        end = time.monotonic() + 30
+        while (self.driver.execute_script("return Module.touchReads") < reads + 2 and
+               "has ended" not in self.text("cover")):
+            self.assertLess(time.monotonic(), end, "the game stopped reading the touch buttons")
+            time.sleep(0.05)
+
+    def test_touch_buttons_play_on_a_phone(self):
+        phone = browser(phone=(844, 390))
+        self.driver = phone
+        self.logs = []
+        try:
+            phone.get(self.base + "game/index.html")
+            self.wait_for_script("return /Best \\d/.test(document.getElementById('scoreline').textContent)", 300)
+            self.assertFalse(phone.find_element(By.ID, "readout").is_displayed())
+            # Every button named for screen readers, thumb-sized, on the
+            # screen, and over no part of the picture but the band of earth
+            # below the ground line.
+            game = phone.execute_script("""
+                const r = document.getElementById('canvas').getBoundingClientRect();
+                const w = Math.min(r.width, r.height * 16 / 9), h = w * 9 / 16;
+                return {x: r.x + (r.width - w) / 2, y: r.y + (r.height - h) / 2, width: w, height: h};""")
+            for name in TOUCH_BUTTONS:
+                button = phone.find_element(By.CSS_SELECTOR, "[aria-label='%s']" % name)
+                r = button.rect
+                self.assertTrue(button.is_displayed(), name)
+                self.assertGreaterEqual(min(r["width"], r["height"]), 44, name)
+                self.assertTrue(0 <= r["x"] and r["x"] + r["width"] <= 844 and r["y"] + r["height"] <= 390, name)
+                self.assertTrue(r["y"] >= game["y"] + 0.82 * game["height"] - 1 or
+                                r["x"] + r["width"] <= game["x"] or r["x"] >= game["x"] + game["width"], name)
+            # A tap on the game starts one; the game paused (the page left),
+            # a tap plays on.
+            self.touch("game")
+            self.touch()
+            phone.execute_script("document.getElementById('canvas').blur()")
+            log = "return document.getElementById('log').textContent"
+            self.wait_for_script(log + ".includes('Paused: ')", 60)
+            self.touch("game")
+            self.touch()
+            self.wait_for_script(log + ".includes('Playing on')", 60)
+            # Two fingers: fire held while driving.
+            self.touch("right")
+            self.touch("right", "fire")
+            self.assertEqual(phone.execute_script("return Module.touchButtons"), 0b100010)
+            self.save_shot("phone-landscape")
+            self.touch()
+            self.assertEqual(phone.execute_script("return Module.touchButtons"), 0)
+            phone.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                  {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True})
+            self.wait_for_script("const r = document.getElementById('turn').getBoundingClientRect();"
+                                 "return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2)"
+                                 " === document.getElementById('turn')")
+            self.save_shot("phone-portrait")
+            phone.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                  {"width": 844, "height": 390, "deviceScaleFactor": 2, "mobile": True})
+            end = time.monotonic() + 60
+            while "has ended" not in self.text("cover"):  # back leaves the game, then ends it
+                self.assertLess(time.monotonic(), end, "back did not end the game")
+                self.touch("back")
+                self.touch()
+            self.assertEqual(self.severe_log(), [])
+        finally:
+            del self.driver
+            phone.quit()
+
+    def save_shot(self, name):
+        """The page as it looks, into $WEB_SHOTS if set (for a look by eye)."""
+        if os.environ.get("WEB_SHOTS"):
+            self.driver.save_screenshot(os.path.join(os.environ["WEB_SHOTS"], name + ".png"))
+
     def test_a_missing_texture_is_reported_and_the_game_still_plays(self):
         self.open("missing")
         log = self.text("log")
@@ -360,6 +457,42 @@ class Page(unittest.TestCase):
             self.assertEqual(driver.find_element(By.ID, "log").text, "", "the game started anyway")
         finally:
             driver.quit()
+
+    def test_the_page_installs_as_an_app(self):
+        self.open("game")
+        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        self.assertEqual(errors["installabilityErrors"], [])
+
+    def test_the_worker_lists_every_file_and_its_version_is_their_hash(self):
+        worker = urllib.request.urlopen(self.base + "game/sw.js", timeout=30).read().decode()
+        version = re.search(r"const VERSION = '([0-9a-f]{12})';", worker).group(1)
+        files = re.findall(r"'([^']+)'", re.search(r"const FILES = \[(.*)\];", worker).group(1))
+        self.assertEqual(files[0], "./")
+        needed = sorted(str(p.relative_to(WEB)) for p in WEB.rglob("*") if p.is_file() and
+                        p.name != "sw.js" and p.relative_to(WEB).parts[0] != "licenses")
+        self.assertEqual(sorted(files[1:]), needed)
+        listing = "".join("%s  %s\n" % (hashlib.sha256((WEB / f).read_bytes()).hexdigest(), f)
+                          for f in files[1:])
+        self.assertEqual(version, hashlib.sha256(listing.encode()).hexdigest()[:12])
+
+    def test_the_game_starts_again_offline(self):
+        # A server of its own, stopped halfway: the other tests keep theirs.
+        server, base = self.serve()
+        try:
+            self.logs = []
+            self.driver.get(base + "game/")
+            self.wait_for_text("readout", "Fps:", 300)
+            self.wait_for_script("return !!navigator.serviceWorker.controller", 90)
+        finally:
+            server.shutdown()
+            server.server_close()
+        with self.assertRaises(urllib.error.URLError):
+            urllib.request.urlopen(base + "game/", timeout=10)
+        self.driver.refresh()
+        self.wait_for_text("readout", "Fps:", 300)
+        self.assertIn("+ Score: 0", self.text("readout"))
+        self.assertNotIn("ERROR", self.text("log"))
+        self.assertEqual(self.severe_log(), [])
 
 
 if __name__ == "__main__":
