@@ -357,10 +357,16 @@ class Page(unittest.TestCase):
                 self.assertTrue(0 <= r["x"] and r["x"] + r["width"] <= 844 and r["y"] + r["height"] <= 390, name)
                 self.assertTrue(r["y"] >= game["y"] + 0.82 * game["height"] - 1 or
                                 r["x"] + r["width"] <= game["x"] or r["x"] >= game["x"] + game["width"], name)
-            # A tap on the game starts one; the game paused (the page left),
-            # a tap plays on.
+            # A tap on the game starts one, and the sound; the game paused
+            # (the page left), a tap plays on.
+            # Sound held back as a phone holds it until the player's first touch
+            # (headless Chromium lets it play at once).
+            sound = "return Module.audioContexts.map((c) => c.state).join()"
+            phone.execute_script("Module.audioContexts.forEach((c) => c.suspend())")
+            self.wait_for_script(sound + " === 'suspended'")
             self.touch("game")
             self.touch()
+            self.wait_for_script(sound + " === 'running'")
             phone.execute_script("document.getElementById('canvas').blur()")
             log = "return document.getElementById('log').textContent"
             self.wait_for_script(log + ".includes('Paused: ')", 60)
