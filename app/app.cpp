@@ -67,13 +67,14 @@ void idle() {
         modelManager->finishedScore.reset();
     }
     handOverSound(*modelManager);
-    // A paused game holds its picture; in fullscreen it is drawn once more,
-    // to say "PAUSED" where the player looks.
+    // A paused game holds its picture, drawn once more as the game stands:
+    // the pause may come with a key that changed it since the last frame
+    // (Space then P at once), and in fullscreen it says "PAUSED".
     static bool pauseShown = false;
     if (!modelManager->paused) {
         display();
         pauseShown = false;
-    } else if (!pauseShown && isFullscreen()) {
+    } else if (!pauseShown) {
         display();
         pauseShown = true;
     }
