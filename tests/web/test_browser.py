@@ -13,7 +13,6 @@ import hashlib
 import http.server
 import io
 import json
-import os
 import re
 import shutil
 import sys
@@ -377,7 +376,6 @@ class Page(unittest.TestCase):
             self.touch("right")
             self.touch("right", "fire")
             self.assertEqual(phone.execute_script("return Module.touchButtons"), 0b100010)
-            self.save_shot("phone-landscape")
             self.touch()
             self.assertEqual(phone.execute_script("return Module.touchButtons"), 0)
             phone.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
@@ -385,7 +383,6 @@ class Page(unittest.TestCase):
             self.wait_for_script("const r = document.getElementById('turn').getBoundingClientRect();"
                                  "return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2)"
                                  " === document.getElementById('turn')")
-            self.save_shot("phone-portrait")
             phone.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                   {"width": 844, "height": 390, "deviceScaleFactor": 2, "mobile": True})
             end = time.monotonic() + 60
@@ -397,11 +394,6 @@ class Page(unittest.TestCase):
         finally:
             del self.driver
             phone.quit()
-
-    def save_shot(self, name):
-        """The page as it looks, into $WEB_SHOTS if set (for a look by eye)."""
-        if os.environ.get("WEB_SHOTS"):
-            self.driver.save_screenshot(os.path.join(os.environ["WEB_SHOTS"], name + ".png"))
 
     def test_a_missing_texture_is_reported_and_the_game_still_plays(self):
         self.open("missing")
