@@ -69,14 +69,15 @@ void idle() {
     handOverSound(*modelManager);
     // A paused game holds its picture, drawn once more as the game stands:
     // the pause may come with a key that changed it since the last frame
-    // (Space then P at once), and in fullscreen it says "PAUSED".
+    // (Space then P at once). It is drawn again when it goes in or out of
+    // fullscreen, where the corner says "PAUSED": the page's own fullscreen
+    // in the browser may come with no redraw of its own.
     static bool pauseShown = false;
-    if (!modelManager->paused) {
+    static bool shownFullscreen = false;
+    if (!modelManager->paused || !pauseShown || shownFullscreen != isFullscreen()) {
         display();
-        pauseShown = false;
-    } else if (!pauseShown) {
-        display();
-        pauseShown = true;
+        pauseShown = modelManager->paused;
+        shownFullscreen = isFullscreen();
     }
     memoryTrim().frameDone();
 }
