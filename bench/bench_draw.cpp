@@ -9,7 +9,8 @@
 // the repetitions. With BENCH_FULLSCREEN=WIDTHxHEIGHT, instead: each state in
 // a window of that size, as fullscreen, drawn straight into the fitted
 // viewport against drawn off the window at 1280 x 720 and scaled in one
-// copy, and no more. Needs an X display (run under Xvfb).
+// copy (by GL or by the X server) or not shown at all, and no more. Needs an
+// X display (run under Xvfb).
 #include <benchmark/benchmark.h>
 
 #include <GL/freeglut.h>
@@ -28,6 +29,7 @@
 #include "app/camera.h"
 #include "gameplay/animation_kinds.h"
 #include "render/draw_caches.h"
+#include "render/gl_entry_points.h"
 #include "render/scaled_frame.h"
 #include "world/model_manager.h"
 
@@ -251,15 +253,19 @@ void compareFullscreen(const char* size) {
         const char* name;
         ScaledFrame frame;
         DrawCaches caches;
+        bool shown = true;
         double cpuMs = 0, wallMs = 0;
         int frames = 0;
     };
-    Way ways[3];
+    Way ways[4];
     ways[0].name = "straight into the fitted viewport";
     ways[0].frame.offWindowAllowed = false;
     ways[1].name = "off the window, scaled by GL";
     ways[1].frame.windowSystemAllowed = false;
     ways[2].name = "off the window, scaled by X";
+    // The drawing alone, for what showing it costs on top.
+    ways[3].name = "off the window, not shown";
+    ways[3].shown = false;
     for (Way& way : ways) {
         way.frame.setWindowSize(width, height);
         way.caches.choosePath();
@@ -281,8 +287,12 @@ void compareFullscreen(const char* size) {
                     const Vec3 o = scene.world->viewOffset;
                     glTranslatef(o.x, o.y, o.z);
                     scene.world->drawScene(way.caches);
-                    way.frame.end();
-                    if (way.frame.needsSwap()) glutSwapBuffers();
+                    if (way.shown) {
+                        way.frame.end();
+                        if (way.frame.needsSwap()) glutSwapBuffers();
+                    } else {
+                        framebufferCalls().bindFramebuffer(GL_FRAMEBUFFER, 0);
+                    }
                     glFinish();
                     if (round > 0 || i >= 2) {
                         way.cpuMs += processCpuMs() - start;
