@@ -22,6 +22,7 @@ fail() {
     echo "The game ($( [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null && echo running || echo ended)) last said:" >&2
     tr -d '\r' <"$GAME_LOG" | grep -v -e '^[|+]' -e '^ *$' | tail -n 5 >&2
     tr -d '\r' <"$GAME_LOG" | grep '^+ Score' | tail -n 1 >&2
+    echo "($(tr -d '\r' <"$GAME_LOG" | grep -c '^+ Score') read-outs in all)" >&2
     tail -n 5 "$GAME_LOG.stderr" >&2 2>/dev/null || true
   fi
   exit 1

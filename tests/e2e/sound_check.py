@@ -184,7 +184,7 @@ class Player:
         """Polls the recording until ready(recording) gives a value; calls
         again() after each RESEND_AFTER seconds without one (a key that went
         astray is sent again: one merely late would have shown long before)."""
-        start = time.monotonic()
+        start, size = time.monotonic(), self.size()
         end, resend = start + WAIT_LIMIT, start + RESEND_AFTER
         while time.monotonic() < end:
             found = ready()
@@ -194,7 +194,12 @@ class Player:
                 again()
                 resend = time.monotonic() + RESEND_AFTER
             time.sleep(0.05)
-        raise ValueError(f"{what}: not heard within {WAIT_LIMIT} s")
+        # Whether the recording went on meanwhile tells a game that stopped
+        # from a sound that never came.
+        rec = self.recording(WHOLE_BAND, size)
+        written = (rec.windows - rec.window_of(size)) * WINDOW if rec else 0
+        raise ValueError(f"{what}: not heard within {WAIT_LIMIT} s "
+                         f"({written:.1f} s of sound written meanwhile)")
 
     def sound_past(self, start, seconds):
         """The file's size once it holds `seconds` of sound past byte `start`."""
@@ -212,7 +217,16 @@ class Player:
                 return None
             found = (rec.shots if shot else rec.onsets)(threshold, rec.window_of(start), rec.windows)
             return rec.size_of(found[0]) if found else None
-        return self.until(what, ready, lambda: self.keys(key))
+        try:
+            return self.until(what, ready, lambda: self.keys(key))
+        except ValueError as e:
+            rec = self.recording(band, start)
+            first = rec.window_of(start) if rec else 0
+            if rec and rec.windows > first:
+                loudest = max(rec.levels(first, rec.windows))
+                e.args = (f"{e.args[0]}; loudest in the band since the key {loudest:.1f} dBFS,"
+                          f" threshold {threshold:.1f} dBFS",)
+            raise
 
     def play(self):
         quiet_start = self.sound_past(0, 1)
