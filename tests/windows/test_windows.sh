@@ -35,12 +35,17 @@ wineboot -i >/dev/null 2>&1 || fail "could not make a Wine prefix"
 wineserver -w
 
 # --- The core's tests, cross-built --------------------------------------
-(cd "$build" && wine cmd /c krellwick_tests.exe) >"$E2E_TMP/unit.log" 2>&1 ||
-  fail "unit tests: $(grep -E 'FAILED|Failure' "$E2E_TMP/unit.log" | head -n 20)"
-ok "unit tests: $(grep -E '^\[  PASSED  \]' "$E2E_TMP/unit.log" | tr -d '\r')"
-(cd "$build" && wine cmd /c krellwick_gl_tests.exe) >"$E2E_TMP/gl.log" 2>&1 ||
-  fail "drawing tests: $(grep -E 'FAILED|Failure|differ' "$E2E_TMP/gl.log" | head -n 20)"
-ok "drawing tests: $(grep -E '^\[  PASSED  \]' "$E2E_TMP/gl.log" | tr -d '\r')"
+# run_suite NAME EXE: one suite; a failure names its tests, or shows how the
+# run ended when none failed (a crash, or Wine's own trouble).
+run_suite() {
+  local log=$E2E_TMP/$2.log status=0
+  (cd "$build" && wine cmd /c "$2") >"$log" 2>&1 || status=$?
+  [ $status = 0 ] || fail "$1 (exit status $status): $(grep -E 'FAILED|Failure|differ' "$log" | head -n 20)
+$(tr -d '\r' <"$log" | tail -n 8)"
+  ok "$1: $(grep -E '^\[  PASSED  \]' "$log" | tr -d '\r')"
+}
+run_suite "unit tests" krellwick_tests.exe
+run_suite "drawing tests" krellwick_gl_tests.exe
 
 # --- What the program needs ---------------------------------------------
 imports=$(x86_64-w64-mingw32-objdump -p "$build/krellwick.exe" | sed -n 's/.*DLL Name: //p' | sort -u | xargs)
