@@ -160,13 +160,17 @@ class Player:
     def __init__(self, path, window):
         self.path, self.window = path, window
 
-    def keys(self, *keys):
+    def keys(self, *keys, click=False):
         # Under load the window can be slow to take the keyboard: a key sent
         # before it has it goes elsewhere.
         end = time.monotonic() + WAIT_LIMIT
         while subprocess.run(["xdotool", "windowfocus", "--sync", self.window],
                              stderr=subprocess.DEVNULL).returncode != 0 and time.monotonic() < end:
             time.sleep(0.1)
+        if click:
+            # Wine hands its window the keys only while it is the foreground
+            # window, which only a click gives back (the game ignores the mouse).
+            subprocess.run(["xdotool", "mousemove", "--window", self.window, "640", "360", "click", "1"])
         for key in keys:
             subprocess.run(["xdotool", "key", key], check=True)
             time.sleep(0.05)
@@ -218,7 +222,7 @@ class Player:
             found = (rec.shots if shot else rec.onsets)(threshold, rec.window_of(start), rec.windows)
             return rec.size_of(found[0]) if found else None
         try:
-            return self.until(what, ready, lambda: self.keys(key))
+            return self.until(what, ready, lambda: self.keys(key, click=True))
         except ValueError as e:
             rec = self.recording(band, start)
             first = rec.window_of(start) if rec else 0
