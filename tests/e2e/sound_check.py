@@ -67,7 +67,9 @@ def read_wav(path, band=SHOT_BAND, since=0):
         if start is None or bits != 16:
             raise ValueError(f"{path}: no 16-bit sample data")
         window_bytes = int(WINDOW * rate) * 2 * channels
-        base = max(0, since - start) // window_bytes
+        # One window before `since` too: a burst rising in since's own window
+        # is a rise only against the window before it, as in the whole file.
+        base = max(0, max(0, since - start) // window_bytes - 1)
         f.seek(start + base * window_bytes)
         data = f.read()
     samples = np.frombuffer(data[:len(data) // window_bytes * window_bytes], dtype="<i2")
