@@ -10,9 +10,11 @@ endif()
 list(PREPEND CMAKE_FIND_ROOT_PATH ${KRELLWICK_WEBDEPS})
 set(dep ${KRELLWICK_WEBDEPS})
 
-# Fixed-function drawing through Emscripten's legacy GL emulation on WebGL 1.
+# WebGL 2, which the game's OpenGL 1.x calls reach through the layer in
+# platform/web_gl2_*.cpp.
 add_library(OpenGL::GL INTERFACE IMPORTED)
-set_target_properties(OpenGL::GL PROPERTIES INTERFACE_LINK_OPTIONS "-sLEGACY_GL_EMULATION=1;-lGL")
+set_target_properties(OpenGL::GL PROPERTIES INTERFACE_LINK_OPTIONS
+  "-sMIN_WEBGL_VERSION=2;-sMAX_WEBGL_VERSION=2;-lGL")
 add_library(GLUT::GLUT INTERFACE IMPORTED)
 set_target_properties(GLUT::GLUT PROPERTIES INTERFACE_LINK_OPTIONS "-lglut")
 add_library(PkgConfig::OPENAL INTERFACE IMPORTED)

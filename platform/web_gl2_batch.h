@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// The vertices of the browser's WebGL 2 layer, gathered while the drawing
+// state stays the same and drawn with one call when it changes.
+#pragma once
+
+#include "platform/web_gl2_state.h"
+
+struct BatchVertex {
+    float position[4];  // clip space
+    float colour[4];
+    float texCoord[2];
+};
+
+// glBegin: what follows is drawn with `state`, after whatever was gathered
+// under another state is drawn. Modes other than GL_TRIANGLES and GL_QUADS
+// draw nothing.
+void batchBegin(unsigned int glMode, const DrawState& state);
+void batchVertex(const BatchVertex& vertex);
+void batchEnd();
+// Draws what is gathered, in the order it came.
+void flushBatch();
+// Draws what is gathered and starts the next frame's vertices.
+void batchFrameDone();
