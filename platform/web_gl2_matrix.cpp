@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The matrix arithmetic of OpenGL 1.x, in the order of its specification.
+#ifdef __EMSCRIPTEN__
 #include "platform/web_gl2_matrix.h"
 
 #include <cmath>
@@ -106,3 +107,4 @@ const Mat4& MatrixStacks::modelViewProjection() {
     }
     return mvp;
 }
+#endif
