@@ -9,9 +9,15 @@
 #include "platform/web_gl2_shader.h"
 
 namespace {
+// The vertices of one state, drawn with one call.
+struct Run {
+    DrawState state;
+    int first = 0, count = 0;
+};
+
 struct Batch {
     std::vector<BatchVertex> vertices;
-    DrawState state;
+    std::vector<Run> runs;
     unsigned int mode = 0;
     BatchVertex quad[4];
     int inQuad = 0;
@@ -21,8 +27,10 @@ Batch batch;
 }  // namespace
 
 void batchBegin(unsigned int glMode, const DrawState& state) {
-    if (!batch.vertices.empty() && state != batch.state) flushBatch();
-    batch.state = state;
+    if (batch.runs.empty() || state != batch.runs.back().state) {
+        if (!batch.runs.empty() && batch.runs.back().count == 0) batch.runs.pop_back();
+        batch.runs.push_back({state, static_cast<int>(batch.vertices.size()), 0});
+    }
     batch.mode = glMode;
     batch.inQuad = 0;
 }
@@ -42,14 +50,25 @@ void batchVertex(const BatchVertex& vertex) {
 // A triangle left short by glEnd is dropped, as OpenGL drops it.
 void batchEnd() {
     if (batch.mode == GL_TRIANGLES) batch.vertices.resize(batch.vertices.size() / 3 * 3);
+    if (!batch.runs.empty())
+        batch.runs.back().count = static_cast<int>(batch.vertices.size()) - batch.runs.back().first;
     batch.mode = 0;
 }
 
+// One upload for everything gathered, then a draw for each run.
 void flushBatch() {
-    if (batch.vertices.empty()) return;
-    applyDrawState(batch.state);
-    drawTriangles(batch.vertices.data(), static_cast<int>(batch.vertices.size()));
+    if (batch.vertices.empty()) {
+        batch.runs.clear();
+        return;
+    }
+    const int start = uploadVertices(batch.vertices.data(), static_cast<int>(batch.vertices.size()));
+    for (const Run& run : batch.runs) {
+        if (run.count == 0) continue;
+        applyDrawState(run.state);
+        drawTriangles(start + run.first, run.count);
+    }
     batch.vertices.clear();
+    batch.runs.clear();
 }
 
 void batchFrameDone() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The vertices of the browser's WebGL 2 layer, gathered while the drawing
-// state stays the same and drawn with one call when it changes.
+// The vertices of the browser's WebGL 2 layer, gathered with the drawing
+// state of each run of them, and sent with one upload and a draw call for
+// each run when something must happen at once (a clear, a read, a change
+// to a texture) or the frame ends.
 #pragma once
 
 #include "platform/web_gl2_state.h"
@@ -11,9 +13,9 @@ struct BatchVertex {
     float texCoord[2];
 };
 
-// glBegin: what follows is drawn with `state`, after whatever was gathered
-// under another state is drawn. Modes other than GL_TRIANGLES and GL_QUADS
-// draw nothing.
+// glBegin: what follows is drawn with `state`; a new run starts when it
+// differs from the last. Modes other than GL_TRIANGLES and GL_QUADS draw
+// nothing.
 void batchBegin(unsigned int glMode, const DrawState& state);
 void batchVertex(const BatchVertex& vertex);
 void batchEnd();

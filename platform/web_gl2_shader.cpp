@@ -106,7 +106,7 @@ Pipeline& pipeline() {
 
 void setTextureMode(int mode) { glUniform1i(pipeline().modeUniform, mode); }
 
-void drawTriangles(const BatchVertex* vertices, int count) {
+int uploadVertices(const BatchVertex* vertices, int count) {
     Pipeline& p = pipeline();
     if (p.used + count > p.capacity) {
         // A larger buffer: the draws already made keep the data they were given.
@@ -116,9 +116,12 @@ void drawTriangles(const BatchVertex* vertices, int count) {
     }
     glBufferSubData(GL_ARRAY_BUFFER, p.used * static_cast<GLintptr>(sizeof(BatchVertex)),
                     count * static_cast<GLsizeiptr>(sizeof(BatchVertex)), vertices);
-    glDrawArrays(GL_TRIANGLES, p.used, count);
+    const int first = p.used;
     p.used += count;
+    return first;
 }
+
+void drawTriangles(int first, int count) { glDrawArrays(GL_TRIANGLES, first, count); }
 
 void restartVertexBuffer() { pipeline().used = 0; }
 #endif

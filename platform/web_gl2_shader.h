@@ -7,8 +7,10 @@ struct BatchVertex;
 
 // The shader's TextureMode (platform/web_gl2_state.h).
 void setTextureMode(int mode);
-// Appends the triangles to the frame's vertex buffer (grown as needed) and
-// draws them with the state applied.
-void drawTriangles(const BatchVertex* vertices, int count);
+// Appends the vertices to the frame's vertex buffer (grown as needed) and
+// answers where the first of them lies in it.
+int uploadVertices(const BatchVertex* vertices, int count);
+// Draws triangles from the buffer with the state applied.
+void drawTriangles(int first, int count);
 // The next frame fills the buffer from its start again.
 void restartVertexBuffer();
