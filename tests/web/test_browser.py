@@ -47,6 +47,37 @@ window.padReads = 0;
 Object.defineProperty(navigator, 'getGamepads',
                       {configurable: true, value: () => { window.padReads++; return [pad]; }});
 """
+# The page's clock steps exactly 1/60 s with each animation frame from the
+# game's first, and Space comes at frame 120 and P at 180, as on the desktop
+# that drew drive_in_paused.png (desktop_reference.sh); the page also notes
+# the size of each picture it gives WebGL and its draw calls per frame.
+STEPPED_PAGE = """
+let frame = 0, lastStamp = null, first = null, draws = 0;
+window.textureSizes = []; window.drawsPerFrame = [];
+performance.now = () => 1000 + Math.floor(frame * 1e6 / 60) / 1000;
+Object.defineProperty(window, 'Module', {configurable: true, set(m) {
+  const print = m.print;
+  m.print = (line) => { if (line.startsWith('Drawing path')) first = frame + 1; print(line); };
+  Object.defineProperty(window, 'Module', {value: m, writable: true, configurable: true});
+}});
+const proto = WebGL2RenderingContext.prototype, texImage2D = proto.texImage2D, drawArrays = proto.drawArrays;
+proto.texImage2D = function(...a) { if (a[1] === 0) textureSizes.push([a[3], a[4]]); return texImage2D.apply(this, a); };
+proto.drawArrays = function(...a) { draws++; return drawArrays.apply(this, a); };
+const raf = window.requestAnimationFrame;
+window.requestAnimationFrame = (callback) => raf.call(window, (stamp) => {
+  if (stamp !== lastStamp) {
+    lastStamp = stamp;
+    if (draws) drawsPerFrame.push(draws);
+    draws = 0;
+    frame++;
+    for (const [at, code] of [[120, 32], [180, 80]])
+      if (first !== null && frame - first + 1 === at)
+        for (const type of ['keydown', 'keyup'])
+          window.dispatchEvent(new KeyboardEvent(type, {keyCode: code, which: code}));
+  }
+  callback(stamp);
+});
+"""
 SOUTH, WEST, BACK, START, RIGHT = 0, 2, 8, 9, 15
 TOUCH_BUTTONS = ["left", "right", "jump", "turret up", "turret down", "fire", "back"]
 PHONE = ("Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) "
@@ -443,6 +474,37 @@ class Page(unittest.TestCase):
         while self.text("log").count(needle) < count and time.monotonic() < end:
             time.sleep(0.2)
         self.assertEqual(self.text("log").count(needle), count, self.text("log"))
+
+    def test_the_drive_in_looks_as_on_the_desktop(self):
+        # A browser of its own: the page's clock is the script's.
+        driver = browser()
+        try:
+            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": STEPPED_PAGE})
+            driver.get(self.base + "game/index.html")
+            end = time.monotonic() + 300
+            while "Paused" not in driver.find_element(By.ID, "log").text:
+                self.assertLess(time.monotonic(), end, "the game did not pause at frame 180")
+                time.sleep(0.2)
+            desktop = Image.open(Path(__file__).with_name("drive_in_paused.png")).convert("RGB")
+            canvas = driver.find_element(By.ID, "canvas")
+            end = time.monotonic() + 60
+            while True:
+                shot = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
+                apart = sum(ImageStat.Stat(ImageChops.difference(desktop, shot)).mean) / 3
+                if apart < 0.5 or time.monotonic() > end:
+                    break
+                time.sleep(0.5)
+            self.figures["drive-in paused, from the desktop's picture"] = "%.3f a channel on average" % apart
+            self.assertLess(apart, 0.5)
+            # The menu pictures (1280x720) and the basket (128x160) keep their sizes.
+            sizes = driver.execute_script("return textureSizes")
+            self.assertEqual(sizes.count([1280, 720]), 4)
+            self.assertEqual(sizes.count([128, 160]), 1)
+            draws = sorted(driver.execute_script("return drawsPerFrame"))
+            self.figures["draw calls a frame in the menu and drive-in (median, max)"] = "%d, %d" % (
+                draws[len(draws) // 2], draws[-1])
+        finally:
+            driver.quit()
 
     def test_without_webgl_the_page_says_so(self):
         driver = browser("--disable-webgl")
