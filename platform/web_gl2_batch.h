@@ -11,13 +11,12 @@ struct BatchVertex {
     float position[4];  // clip space
     float colour[4];
     float texCoord[2];
-    float shading[2];   // TextureMode and texture unit, filled in by the batch
 };
 
-// glBegin: what follows is drawn with `state` and `shading`; a new run
-// starts when the state differs from the last or its texture units are all
-// taken. Modes other than GL_TRIANGLES and GL_QUADS draw nothing.
-void batchBegin(unsigned int glMode, const DrawState& state, const Shading& shading);
+// glBegin: what follows is drawn with `state`; a new run starts when it
+// differs from the last. Modes other than GL_TRIANGLES and GL_QUADS draw
+// nothing.
+void batchBegin(unsigned int glMode, const DrawState& state);
 void batchVertex(const BatchVertex& vertex);
 void batchEnd();
 // Draws what is gathered, in the order it came.

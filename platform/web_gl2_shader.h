@@ -5,6 +5,8 @@
 
 struct BatchVertex;
 
+// The shader's TextureMode (platform/web_gl2_state.h).
+void setTextureMode(int mode);
 // Appends the vertices to the frame's vertex buffer (grown as needed) and
 // answers where the first of them lies in it.
 int uploadVertices(const BatchVertex* vertices, int count);

@@ -6,13 +6,13 @@
 
 #include <tuple>
 
+#include "platform/web_gl2_shader.h"
 #include "platform/web_gl2_textures.h"
 
 extern "C" {
 void emscripten_glEnable(GLenum capability);
 void emscripten_glDisable(GLenum capability);
 void emscripten_glBindTexture(GLenum target, GLuint texture);
-void emscripten_glActiveTexture(GLenum unit);
 void emscripten_glBlendFunc(GLenum source, GLenum destination);
 void emscripten_glDepthFunc(GLenum func);
 void emscripten_glDepthMask(GLboolean writes);
@@ -25,28 +25,25 @@ void emscripten_glGetIntegerv(GLenum name, GLint* values);
 namespace {
 DrawState applied;
 bool appliedKnown = false;
-unsigned int unitTextures[kTextureUnits] = {};
-int activeUnit = 0;
+unsigned int contextTexture = 0;
 
 void setCapability(GLenum capability, bool on) {
     if (on) emscripten_glEnable(capability);
     else emscripten_glDisable(capability);
 }
 
-void bindTexture(int unit, unsigned int texture) {
-    if (texture == unitTextures[unit]) return;
-    if (unit != activeUnit) emscripten_glActiveTexture(GL_TEXTURE0 + unit);
-    activeUnit = unit;
+void bindTexture(unsigned int texture) {
+    if (texture == contextTexture) return;
     emscripten_glBindTexture(GL_TEXTURE_2D, texture);
-    unitTextures[unit] = texture;
+    contextTexture = texture;
 }
 }  // namespace
 
 bool DrawState::operator==(const DrawState& o) const {
-    return std::tie(blendSource, blendDestination, depthFunc, depthWrites, colourMask, scissorTest,
-                    scissorBox, viewport) ==
-           std::tie(o.blendSource, o.blendDestination, o.depthFunc, o.depthWrites, o.colourMask,
-                    o.scissorTest, o.scissorBox, o.viewport);
+    return std::tie(texture, mode, blendSource, blendDestination, depthFunc, depthWrites,
+                    colourMask, scissorTest, scissorBox, viewport) ==
+           std::tie(o.texture, o.mode, o.blendSource, o.blendDestination, o.depthFunc,
+                    o.depthWrites, o.colourMask, o.scissorTest, o.scissorBox, o.viewport);
 }
 
 GlSettings& glSettings() {
@@ -60,21 +57,16 @@ GlSettings& glSettings() {
     return settings;
 }
 
-Shading shadingOf(const GlSettings& s) {
-    Shading shading;
-    // Texture 0 is never given a picture: OpenGL draws untextured with it.
-    if (s.texturing && s.boundTexture != 0) {
-        shading.texture = s.boundTexture;
-        if (s.envMode == GL_REPLACE)
-            shading.mode = textureFacts(s.boundTexture).alpha ? Replace : ReplaceKeepingAlpha;
-        else
-            shading.mode = Modulate;
-    }
-    return shading;
-}
-
 DrawState drawStateOf(const GlSettings& s) {
     DrawState d;
+    // Texture 0 is never given a picture: OpenGL draws untextured with it.
+    if (s.texturing && s.boundTexture != 0) {
+        d.texture = s.boundTexture;
+        if (s.envMode == GL_REPLACE)
+            d.mode = textureFacts(s.boundTexture).alpha ? Replace : ReplaceKeepingAlpha;
+        else
+            d.mode = Modulate;
+    }
     if (s.blend) {
         d.blendSource = s.blendSource;
         d.blendDestination = s.blendDestination;
@@ -91,6 +83,10 @@ DrawState drawStateOf(const GlSettings& s) {
 void applyDrawState(const DrawState& d) {
     const DrawState& a = applied;
     const bool all = !appliedKnown;
+    // An untextured state leaves the context's texture bound: the next
+    // textured one may well be the same.
+    if (d.texture != 0) bindTexture(d.texture);
+    if (all || d.mode != a.mode) setTextureMode(d.mode);
     const bool blend = d.blendSource != 0 || d.blendDestination != 0;
     const bool wasBlending = a.blendSource != 0 || a.blendDestination != 0;
     if (all || blend != wasBlending) setCapability(GL_BLEND, blend);
@@ -111,16 +107,9 @@ void applyDrawState(const DrawState& d) {
     appliedKnown = true;
 }
 
-// A unit a draw does not use keeps its texture: the next draw may use it.
-void bindTextureUnits(const unsigned int* textures, int count) {
-    for (int unit = 0; unit < count; ++unit) bindTexture(unit, textures[unit]);
-}
+void bindTextureForObjectCall(unsigned int texture) { bindTexture(texture); }
 
-void bindTextureForObjectCall(unsigned int texture) { bindTexture(0, texture); }
-
-// OpenGL unbinds a deleted texture from every unit.
 void textureDeleted(unsigned int texture) {
-    for (unsigned int& bound : unitTextures)
-        if (bound == texture) bound = 0;
+    if (texture == contextTexture) contextTexture = 0;
 }
 #endif

@@ -23,20 +23,12 @@ struct GlSettings {
 // The shader's ways of colouring a fragment.
 enum TextureMode { Untextured = 0, Modulate = 1, Replace = 2, ReplaceKeepingAlpha = 3 };
 
-// How a primitive's fragments are coloured: given with its vertices, so
-// primitives with different pictures share a draw call.
-struct Shading {
-    unsigned int texture = 0;  // 0: none
-    int mode = Untextured;
-};
-
-// The textures one draw call can sample, each on a unit of its own.
-constexpr int kTextureUnits = 8;
-
-// What one draw call depends on besides its textures: settings that do not
-// matter (the blend function with blending off) are left at their defaults,
-// so they do not split the draws.
+// What one draw call depends on: settings that do not matter (the blend
+// function with blending off, a texture with texturing off) are left at
+// their defaults, so they do not split the draws.
 struct DrawState {
+    unsigned int texture = 0;
+    int mode = Untextured;
     unsigned int blendSource = 0, blendDestination = 0;  // 0, 0: no blending
     unsigned int depthFunc = 0;                          // 0: no depth test
     bool depthWrites = true;
@@ -49,12 +41,9 @@ struct DrawState {
 
 GlSettings& glSettings();
 DrawState drawStateOf(const GlSettings& settings);
-Shading shadingOf(const GlSettings& settings);
 // Sets the WebGL context to draw as `state` says, sending only what differs
 // from what it was last given.
 void applyDrawState(const DrawState& state);
-// Binds textures[i] to texture unit i.
-void bindTextureUnits(const unsigned int* textures, int count);
-// Binds `texture` on the first unit, for the calls that work on it.
+// The texture the context has bound, for the calls that work on it.
 void bindTextureForObjectCall(unsigned int texture);
 void textureDeleted(unsigned int texture);

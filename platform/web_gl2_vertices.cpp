@@ -18,8 +18,7 @@ void vertex(float x, float y, float z) {
     BatchVertex v{{m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
                    m[2] * x + m[6] * y + m[10] * z + m[14], m[3] * x + m[7] * y + m[11] * z + m[15]},
                   {currentColour[0], currentColour[1], currentColour[2], currentColour[3]},
-                  {currentTexCoord[0], currentTexCoord[1]},
-                  {}};
+                  {currentTexCoord[0], currentTexCoord[1]}};
     batchVertex(v);
 }
 
@@ -36,9 +35,7 @@ MatrixStacks& glMatrices() {
 }
 
 extern "C" {
-void glBegin(GLenum mode) {
-    batchBegin(mode, drawStateOf(glSettings()), shadingOf(glSettings()));
-}
+void glBegin(GLenum mode) { batchBegin(mode, drawStateOf(glSettings())); }
 void glEnd() { batchEnd(); }
 void glVertex3f(GLfloat x, GLfloat y, GLfloat z) { vertex(x, y, z); }
 void glVertex2f(GLfloat x, GLfloat y) { vertex(x, y, 0); }
