@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 #include "platform/web_gl2_batch.h"
 
@@ -27,11 +28,14 @@ void main() {
 )";
 
 // The texture environment: 0 colour alone, 1 MODULATE, 2 REPLACE, 3 REPLACE
-// of a picture without alpha (which keeps the colour's alpha).
-const char* const kFragmentShader = R"(#version 300 es
+// of a picture without alpha (which keeps the colour's alpha). Built once
+// for each, with the mode a constant: a software renderer (SwiftShader)
+// runs both sides of a branch, and would sample a picture for every
+// untextured fragment too.
+const char* const kFragmentShader = R"(
 precision highp float;
 uniform sampler2D picture;
-uniform int mode;
+const int mode = MODE;
 in vec4 vColour;
 in vec2 vTexCoord;
 out vec4 fragColour;
@@ -48,8 +52,7 @@ void main() {
 )";
 
 struct Pipeline {
-    GLuint program = 0, vertexArray = 0, buffer = 0;
-    GLint modeUniform = -1;
+    GLuint programs[4] = {}, vertexArray = 0, buffer = 0;
     GLsizeiptr capacity = 0;  // in vertices
     GLint used = 0;           // vertices of this frame so far
 };
@@ -68,19 +71,24 @@ GLuint compiled(GLenum kind, const char* source) {
     return shader;
 }
 
+GLuint program(int mode) {
+    const GLuint program = glCreateProgram();
+    const std::string fragment =
+        "#version 300 es\n#define MODE " + std::to_string(mode) + "\n" + kFragmentShader;
+    glAttachShader(program, compiled(GL_VERTEX_SHADER, kVertexShader));
+    glAttachShader(program, compiled(GL_FRAGMENT_SHADER, fragment.c_str()));
+    glBindAttribLocation(program, 0, "position");
+    glBindAttribLocation(program, 1, "colour");
+    glBindAttribLocation(program, 2, "texCoord");
+    glLinkProgram(program);
+    glUseProgram(program);
+    glUniform1i(glGetUniformLocation(program, "picture"), 0);
+    return program;
+}
+
 Pipeline makePipeline() {
     Pipeline p;
-    p.program = glCreateProgram();
-    glAttachShader(p.program, compiled(GL_VERTEX_SHADER, kVertexShader));
-    glAttachShader(p.program, compiled(GL_FRAGMENT_SHADER, kFragmentShader));
-    glBindAttribLocation(p.program, 0, "position");
-    glBindAttribLocation(p.program, 1, "colour");
-    glBindAttribLocation(p.program, 2, "texCoord");
-    glLinkProgram(p.program);
-    glUseProgram(p.program);
-    glUniform1i(glGetUniformLocation(p.program, "picture"), 0);
-    p.modeUniform = glGetUniformLocation(p.program, "mode");
-
+    for (int mode = 0; mode < 4; ++mode) p.programs[mode] = program(mode);
     glGenVertexArrays(1, &p.vertexArray);
     glBindVertexArray(p.vertexArray);
     glGenBuffers(1, &p.buffer);
@@ -104,7 +112,7 @@ Pipeline& pipeline() {
 }
 }  // namespace
 
-void setTextureMode(int mode) { glUniform1i(pipeline().modeUniform, mode); }
+void setTextureMode(int mode) { glUseProgram(pipeline().programs[mode]); }
 
 int uploadVertices(const BatchVertex* vertices, int count) {
     Pipeline& p = pipeline();
