@@ -15,10 +15,14 @@ GlProc glProcAddress(const char* name) {
     return reinterpret_cast<GlProc>(proc);
 }
 #elif defined(__EMSCRIPTEN__)
-// Emscripten's lookup, which also knows its legacy GL emulation's entry points.
+#include "platform/web_gl2_framebuffers.h"
+
+// The WebGL 2 layer's framebuffer calls, which draw what it has gathered
+// first; the rest from Emscripten.
 extern "C" void* emscripten_GetProcAddress(const char* name);
 
 GlProc glProcAddress(const char* name) {
+    if (const GlProc own = webGl2FramebufferCall(name)) return own;
     return reinterpret_cast<GlProc>(emscripten_GetProcAddress(name));
 }
 #else

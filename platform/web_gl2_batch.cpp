@@ -71,6 +71,11 @@ void flushBatch() {
     batch.runs.clear();
 }
 
+void syncContext() {
+    flushBatch();
+    applyDrawState(drawStateOf(glSettings()));
+}
+
 void batchFrameDone() {
     flushBatch();
     restartVertexBuffer();

@@ -21,5 +21,8 @@ void batchVertex(const BatchVertex& vertex);
 void batchEnd();
 // Draws what is gathered, in the order it came.
 void flushBatch();
+// Draws what is gathered and gives the context the settings as they stand,
+// for a call it carries out at once (a clear, a read, a blit).
+void syncContext();
 // Draws what is gathered and starts the next frame's vertices.
 void batchFrameDone();

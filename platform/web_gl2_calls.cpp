@@ -32,13 +32,6 @@ void emscripten_glCopyTexSubImage2D(GLenum target, GLint level, GLint xOffset, G
 }
 
 namespace {
-// Draws what is gathered and sends the settings as they stand, for a call
-// the context carries out at once.
-void sync() {
-    flushBatch();
-    applyDrawState(drawStateOf(glSettings()));
-}
-
 // Before a texture changes, the draws that use it as it was.
 void syncForTexture() {
     flushBatch();
@@ -61,13 +54,14 @@ void setCapability(GLenum capability, bool on) {
         *flag = on;
     } else if (capability != GL_LIGHTING) {
         // The game lights its meshes itself (render/lighting.cpp).
-        sync();
+        syncContext();
         if (on) emscripten_glEnable(capability);
         else emscripten_glDisable(capability);
     }
 }
 
-// Matrices and the viewport are the layer's own; other values the context's.
+// Matrices, the viewport and the clear values are the layer's own; other
+// values the context's.
 template <typename T>
 bool answerOwn(GLenum name, T* values) {
     switch (name) {
@@ -82,6 +76,12 @@ bool answerOwn(GLenum name, T* values) {
         }
         case GL_VIEWPORT:
             for (int i = 0; i < 4; ++i) values[i] = static_cast<T>(glSettings().viewport[i]);
+            return true;
+        case GL_COLOR_CLEAR_VALUE:
+            for (int i = 0; i < 4; ++i) values[i] = static_cast<T>(glSettings().clearColour[i]);
+            return true;
+        case GL_DEPTH_CLEAR_VALUE:
+            values[0] = static_cast<T>(glSettings().clearDepth);
             return true;
         case GL_MATRIX_MODE:
             values[0] = static_cast<T>(glMatrices().selectedMode());
@@ -126,19 +126,19 @@ void glPolygonMode(GLenum, GLenum) {}
 void glShadeModel(GLenum) {}
 
 void glClear(GLbitfield mask) {
-    sync();
+    syncContext();
     emscripten_glClear(mask);
 }
 
 void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
                   void* pixels) {
-    sync();
+    syncContext();
     emscripten_glReadPixels(x, y, width, height, format, type, pixels);
 }
 
 void glGetFloatv(GLenum name, GLfloat* values) {
     if (answerOwn(name, values)) return;
-    sync();
+    syncContext();
     emscripten_glGetFloatv(name, values);
 }
 
@@ -151,7 +151,7 @@ void glGetDoublev(GLenum name, GLdouble* values) {
 
 void glGetIntegerv(GLenum name, GLint* values) {
     if (answerOwn(name, values)) return;
-    sync();
+    syncContext();
     emscripten_glGetIntegerv(name, values);
 }
 
@@ -177,13 +177,17 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
                   GLsizei height, GLint border, GLenum format, GLenum type, const void* pixels) {
     syncForTexture();
     if (level == 0) recordTexture(glSettings().boundTexture, width, height, format);
+    // WebGL has no BGRA. The copy of the window is made empty in it, as the
+    // desktop driver keeps its window; WebGL keeps the canvas as RGBA.
+    if (format == GL_BGRA && pixels == nullptr) format = GL_RGBA;
     emscripten_glTexImage2D(target, level, internalFormat, width, height, border, format, type,
                             pixels);
 }
 
 void glCopyTexSubImage2D(GLenum target, GLint level, GLint xOffset, GLint yOffset, GLint x,
                          GLint y, GLsizei width, GLsizei height) {
-    sync();
+    syncContext();
+    bindTextureForObjectCall(glSettings().boundTexture);
     emscripten_glCopyTexSubImage2D(target, level, xOffset, yOffset, x, y, width, height);
 }
 
@@ -206,12 +210,5 @@ void glGetTexLevelParameteriv(GLenum, GLint level, GLenum name, GLint* value) {
     if (name == GL_TEXTURE_HEIGHT) *value = facts.height;
     if (name == GL_TEXTURE_ALPHA_SIZE) *value = facts.alpha ? 8 : 0;
 }
-
-// WebGL cannot read a texture back, nor keep a stack of state. Only the
-// caching drawing paths do these, and they are not taken on an OpenGL ES
-// context (render/draw_path.cpp): never called there.
-void glGetTexImage(GLenum, GLint, GLenum, GLenum, void*) {}
-void glPushAttrib(GLbitfield) {}
-void glPopAttrib() {}
 }
 #endif

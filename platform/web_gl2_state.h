@@ -18,6 +18,16 @@ struct GlSettings {
     unsigned int colourMask = 0xF;    // red, green, blue, alpha bits
     bool scissorTest = false;
     std::array<int, 4> scissorBox{}, viewport{};
+    // Sent at once, as only a clear uses them; answered by the layer, as
+    // asking WebGL for them waits on the browser's drawing process.
+    std::array<float, 4> clearColour{};
+    float clearDepth = 1;
+};
+
+// What the next vertex takes.
+struct GlCurrent {
+    float colour[4] = {1, 1, 1, 1};
+    float texCoord[2] = {0, 0};
 };
 
 // The shader's ways of colouring a fragment.
@@ -40,6 +50,7 @@ struct DrawState {
 };
 
 GlSettings& glSettings();
+GlCurrent& glCurrent();
 DrawState drawStateOf(const GlSettings& settings);
 // Sets the WebGL context to draw as `state` says, sending only what differs
 // from what it was last given.

@@ -10,15 +10,15 @@
 #include "platform/web_gl2_state.h"
 
 namespace {
-float currentColour[4] = {1, 1, 1, 1};
-float currentTexCoord[2] = {0, 0};
+GlCurrent current;
 
 void vertex(float x, float y, float z) {
     const Mat4& m = glMatrices().modelViewProjection();
+    const float* c = current.colour;
     BatchVertex v{{m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
                    m[2] * x + m[6] * y + m[10] * z + m[14], m[3] * x + m[7] * y + m[11] * z + m[15]},
-                  {currentColour[0], currentColour[1], currentColour[2], currentColour[3]},
-                  {currentTexCoord[0], currentTexCoord[1]}};
+                  {c[0], c[1], c[2], c[3]},
+                  {current.texCoord[0], current.texCoord[1]}};
     batchVertex(v);
 }
 
@@ -28,6 +28,8 @@ void multiply(const Mat4& by) {
     stacks.changed();
 }
 }  // namespace
+
+GlCurrent& glCurrent() { return current; }
 
 MatrixStacks& glMatrices() {
     static MatrixStacks stacks;
@@ -41,17 +43,17 @@ void glVertex3f(GLfloat x, GLfloat y, GLfloat z) { vertex(x, y, z); }
 void glVertex2f(GLfloat x, GLfloat y) { vertex(x, y, 0); }
 
 void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
-    currentColour[0] = r;
-    currentColour[1] = g;
-    currentColour[2] = b;
-    currentColour[3] = a;
+    current.colour[0] = r;
+    current.colour[1] = g;
+    current.colour[2] = b;
+    current.colour[3] = a;
 }
 void glColor3f(GLfloat r, GLfloat g, GLfloat b) { glColor4f(r, g, b, 1); }
 void glColor4fv(const GLfloat* c) { glColor4f(c[0], c[1], c[2], c[3]); }
 
 void glTexCoord2f(GLfloat s, GLfloat t) {
-    currentTexCoord[0] = s;
-    currentTexCoord[1] = t;
+    current.texCoord[0] = s;
+    current.texCoord[1] = t;
 }
 
 // Normals serve OpenGL's lighting, which the game never turns on: it lights
