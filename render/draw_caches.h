@@ -23,6 +23,8 @@ public:
     // returns the path taken.
     DrawPath forceDrawPath(DrawPath path);
     DrawPath path() const { return current; }
+    // How the back layers are kept on this path (backLayerStoreOf).
+    DrawPath backLayerStore() const { return backLayerPath; }
     // Frees what the caches keep.
     void release();
 
@@ -38,4 +40,5 @@ public:
 
 private:
     DrawPath current = DrawPath::Plain;
+    DrawPath backLayerPath = DrawPath::Plain;
 };

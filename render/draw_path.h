@@ -11,8 +11,15 @@
 // Every path gives the same pixels; the two caching ones do less work.
 enum class DrawPath { Plain, TextureCopy, FramebufferBlit };
 
+// Whether the current context is OpenGL ES (WebGL 2 in the browser).
+bool openGlEsContext();
 // Whether the current context can take `path`.
 bool drawPathSupported(DrawPath path);
+// How `path` keeps the back layers: as it keeps everything, but in the
+// browser (OpenGL ES) the framebuffer path keeps them by texture copy,
+// where a blit of colour and depth costs a software renderer more than
+// drawing the layers afresh.
+DrawPath backLayerStoreOf(DrawPath path);
 const char* drawPathName(DrawPath path);
 
 // The caching paths' techniques, each on unless a benchmark turns it off to

@@ -45,6 +45,7 @@ bool Framebuffer::make(int width, int height, bool windowCopy) {
     // and sampling a picture into it rounds texture coordinates as the window
     // does.
     f.framebufferParameteri(GL_FRAMEBUFFER, kFlipY, GL_TRUE);
+    rowsUpsideDown = !openGlEsContext();
     // A copy of the window: a texture given as BGRA, which the driver stores
     // as it stores the window, so the colour copy is a plain one too (2 ms
     // less per copy on llvmpipe than a GL_RGBA8 renderbuffer). Texels to be
@@ -54,9 +55,14 @@ bool Framebuffer::make(int width, int height, bool windowCopy) {
     glBindTexture(GL_TEXTURE_2D, colour);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // In the browser the kept texels are floats: WebGL's software renderer
+    // filters a picture to more than 8 bits and modulates that, so only
+    // floats keep what drawing the picture afresh would give.
     if (windowCopy)
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
                      nullptr);
+    else if (openGlEsContext())
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA32F, width, height, 0, GL_RGBA, GL_FLOAT, nullptr);
     else
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      nullptr);
@@ -117,12 +123,17 @@ bool FrameStore::allocate(DrawPath wanted, bool tryCopy) {
         textureWidth = powerOfTwoAtLeast(width);
         textureHeight = powerOfTwoAtLeast(height);
         if (textureWidth > maxSize || textureHeight > maxSize) return false;
+        // WebGL copies only the components the canvas has, and the game's
+        // canvas has no alpha; drawn back without blending, none is needed.
+        GLint alphaBits = 0;
+        glGetIntegerv(GL_ALPHA_BITS, &alphaBits);
+        const bool rgb = openGlEsContext() && alphaBits == 0;
         glGenTextures(1, &texture);
         glBindTexture(GL_TEXTURE_2D, texture);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, nullptr);
+        glTexImage2D(GL_TEXTURE_2D, 0, rgb ? GL_RGB8 : GL_RGBA8, textureWidth, textureHeight, 0,
+                     rgb ? GL_RGB : GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
         glBindTexture(GL_TEXTURE_2D, 0);
     } else {
         return false;

@@ -13,6 +13,10 @@
 // until made.
 struct Framebuffer {
     unsigned int framebuffer = 0, colour = 0, depth = 0;
+    // The flip stores rows as the window does, top first, so the colour
+    // texture's rows read upside down. WebGL has no flip: it draws into
+    // framebuffers and the canvas alike, bottom row first.
+    bool rowsUpsideDown = true;
 
     // False, with nothing left made, when the driver refuses.
     bool make(int width, int height, bool windowCopy);

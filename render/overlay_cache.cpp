@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <utility>
+
 #include "render/gl_entry_points.h"
 
 namespace {
@@ -78,10 +80,10 @@ void OverlayCache::sample(const std::function<void()>& drawQuad) {
     shown = blocksShowingAlpha(alpha, width, height, kBlock);
 }
 
-// The kept texels of the shown blocks, texel for pixel. The framebuffer is
-// drawn the same way up as the window (an unflipped one rounds some texture
-// coordinates apart), so its rows read back upside down: texture row r lies
-// on window row height - 1 - r.
+// The kept texels of the shown blocks, texel for pixel. On the desktop the
+// framebuffer is drawn the same way up as the window (an unflipped one
+// rounds some texture coordinates apart), so its rows read back upside
+// down: texture row r lies on window row height - 1 - r.
 // Every pixel centre lies half a texel inside its texel, so nearest
 // filtering picks the same texel from these quads as from one over the
 // window; the quads share only edges, so no pixel is blended twice.
@@ -92,14 +94,19 @@ void OverlayCache::drawShownBlocks() const {
             const float s0 = static_cast<float>(b.x0) / w, s1 = static_cast<float>(b.x1) / w;
             const float t0 = static_cast<float>(b.y0) / h, t1 = static_cast<float>(b.y1) / h;
             const float left = 2 * s0 - 1, right = 2 * s1 - 1;
-            const float bottom = 1 - 2 * t1, top = 1 - 2 * t0;
-            glTexCoord2f(s0, t1);
+            float bottom = 2 * t0 - 1, top = 2 * t1 - 1, tBottom = t0, tTop = t1;
+            if (texels.rowsUpsideDown) {
+                bottom = 1 - 2 * t1;
+                top = 1 - 2 * t0;
+                std::swap(tBottom, tTop);
+            }
+            glTexCoord2f(s0, tBottom);
             glVertex2f(left, bottom);
-            glTexCoord2f(s1, t1);
+            glTexCoord2f(s1, tBottom);
             glVertex2f(right, bottom);
-            glTexCoord2f(s1, t0);
+            glTexCoord2f(s1, tTop);
             glVertex2f(right, top);
-            glTexCoord2f(s0, t0);
+            glTexCoord2f(s0, tTop);
             glVertex2f(left, top);
         }
     });

@@ -161,7 +161,7 @@ void ModelManager::drawBackground(DrawCaches& caches, QuadDrawer& quads) {
         };
         if (!caches.backLayers.restore(key, drawDepth)) {
             drawBackLayers();
-            caches.backLayers.offer(key, caches.path());
+            caches.backLayers.offer(key, caches.backLayerStore());
         }
         caches.quads.forget();
     }
