@@ -5,7 +5,10 @@ for play, the main thread's time inside each animation frame that ran a
 game frame (median, 90th percentile), the WebGL draw calls of such a frame
 and the game frames a second. Serves the folder on 127.0.0.1 itself.
 
-    /usr/bin/python3 scripts/web_frame_times.py krellwick-web [seconds]
+    /usr/bin/python3 scripts/web_frame_times.py krellwick-web [seconds] [plain]
+
+With "plain" the page's framebuffers are made to fail, so the game draws
+every layer afresh, as where the browser offers no framebuffer copy.
 """
 import functools
 import http.server
@@ -32,6 +35,7 @@ window.requestAnimationFrame = (cb) => raf.call(window, (t) => {
   frameLog.push([start, performance.now() - start, draws]);
 });
 """
+PLAIN = "WebGL2RenderingContext.prototype.checkFramebufferStatus = () => 0;"
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -59,6 +63,7 @@ def figures(driver, seconds):
 
 def main():
     folder, seconds = sys.argv[1], float(sys.argv[2]) if len(sys.argv) > 2 else 15
+    plain = sys.argv[3:4] == ["plain"]
     server = serve(folder)
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
@@ -67,14 +72,17 @@ def main():
         options.add_argument(arg)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     try:
-        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WRAP})
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                               {"source": WRAP + (PLAIN if plain else "")})
         driver.get("http://127.0.0.1:%d/index.html" % server.server_address[1])
         while "Fps:" not in driver.find_element(By.ID, "readout").text:
             time.sleep(0.2)
         canvas = driver.find_element(By.ID, "canvas")
         canvas.click()
         time.sleep(2)
-        result = {"menu": figures(driver, seconds)}
+        log = driver.find_element(By.ID, "log").text
+        result = {"path": [line for line in log.splitlines() if line.startswith("Drawing path")],
+                  "menu": figures(driver, seconds)}
         canvas.send_keys(" ")
         time.sleep(12)  # the drive-in, then play as the enemies come
         for key in "ddw":
