@@ -5,10 +5,13 @@ for play, the main thread's time inside each animation frame that ran a
 game frame (median, 90th percentile), the WebGL draw calls of such a frame
 and the game frames a second. Serves the folder on 127.0.0.1 itself.
 
-    /usr/bin/python3 scripts/web_frame_times.py krellwick-web [seconds] [plain]
+    /usr/bin/python3 scripts/web_frame_times.py krellwick-web [seconds] [plain] [mesa]
 
 With "plain" the page's framebuffers are made to fail, so the game draws
-every layer afresh, as where the browser offers no framebuffer copy.
+every layer afresh, as where the browser offers no framebuffer copy. With
+"mesa" Chromium draws through ANGLE on the system's OpenGL (Mesa, which
+it blocks for WebGL unless told not to), in a window: run it under
+xvfb-run.
 """
 import functools
 import http.server
@@ -63,12 +66,13 @@ def figures(driver, seconds):
 
 def main():
     folder, seconds = sys.argv[1], float(sys.argv[2]) if len(sys.argv) > 2 else 15
-    plain = sys.argv[3:4] == ["plain"]
+    plain, mesa = "plain" in sys.argv[3:], "mesa" in sys.argv[3:]
     server = serve(folder)
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-                "--window-size=1800,1000", "--mute-audio"):
+    renderer = ("--use-angle=gl", "--ignore-gpu-blocklist") if mesa else ("--headless=new", "--use-angle=swiftshader",
+                                                   "--enable-unsafe-swiftshader")
+    for arg in renderer + ("--no-sandbox", "--window-size=1800,1000", "--mute-audio"):
         options.add_argument(arg)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     try:
