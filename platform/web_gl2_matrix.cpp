@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The matrix arithmetic of OpenGL 1.x, in the order of its specification.
+// The matrix arithmetic of OpenGL 1.x: column-major, single precision, each
+// call multiplying the current matrix on the right, as desktop drivers do.
 #ifdef __EMSCRIPTEN__
 #include "platform/web_gl2_matrix.h"
 
