@@ -9,11 +9,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <cstring>
-#include <vector>
 
 #include "platform/web_gl2_batch.h"
 #include "platform/web_gl2_state.h"
@@ -38,8 +35,6 @@ void emscripten_glBlitFramebuffer(GLint sx0, GLint sy0, GLint sx1, GLint sy1, GL
                                   GLenum filter);
 void emscripten_glGetIntegerv(GLenum name, GLint* values);
 GLenum emscripten_glGetError();
-void emscripten_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format,
-                             GLenum type, void* pixels);
 }
 
 namespace {
@@ -152,52 +147,15 @@ GlProc webGl2FramebufferCall(const char* name) {
 }
 
 extern "C" {
-// WebGL cannot read a texture back, but it can read a framebuffer that
-// holds it. The game reads back only textures it drew into (RGBA, bytes or
-// floats); for any other the answer is opaque, which at worst draws a
-// little more.
+// WebGL cannot read a texture back, and the one read the game makes (the
+// kept menu picture's empty blocks) is left out in the browser, as it would
+// stall the page. Should it be asked for, every texel is opaque: at worst
+// the whole picture is drawn, as it is without the blocks.
 void glGetTexImage(GLenum, GLint level, GLenum format, GLenum type, void* pixels) {
-    const unsigned int texture = glSettings().boundTexture;
-    const TextureFacts facts = textureFacts(texture);
-    if (level != 0 || type != GL_UNSIGNED_BYTE || (format != GL_RGBA && format != GL_ALPHA) ||
-        facts.width <= 0 || facts.height <= 0)
-        return;
-    const std::size_t count = static_cast<std::size_t>(facts.width) * facts.height;
-    std::vector<unsigned char> rgba(count * 4, 255);
-    flushBatch();
-    GLint keptRead = 0;
-    emscripten_glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &keptRead);
-    static GLuint reader = 0;
-    if (reader == 0) emscripten_glGenFramebuffers(1, &reader);
-    emscripten_glBindFramebuffer(GL_READ_FRAMEBUFFER, reader);
-    emscripten_glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
-                                      texture, 0);
-    if (emscripten_glCheckFramebufferStatus(GL_READ_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE) {
-        GLint readType = 0;
-        emscripten_glGetIntegerv(GL_IMPLEMENTATION_COLOR_READ_TYPE, &readType);
-        if (readType == GL_FLOAT) {
-            std::vector<float> floats(count * 4);
-            emscripten_glReadPixels(0, 0, facts.width, facts.height, GL_RGBA, GL_FLOAT,
-                                    floats.data());
-            // Any value above 0 stays above 0: it shows when blended.
-            for (std::size_t i = 0; i < floats.size(); ++i)
-                rgba[i] = floats[i] <= 0 ? 0
-                                         : static_cast<unsigned char>(
-                                               std::clamp(std::lround(floats[i] * 255), 1L, 255L));
-        } else {
-            emscripten_glReadPixels(0, 0, facts.width, facts.height, GL_RGBA, GL_UNSIGNED_BYTE,
-                                    rgba.data());
-        }
-    }
-    emscripten_glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0,
-                                      0);
-    emscripten_glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(keptRead));
-    auto* out = static_cast<unsigned char*>(pixels);
-    if (format == GL_RGBA) {
-        std::memcpy(out, rgba.data(), rgba.size());
-    } else {
-        for (std::size_t i = 0; i < count; ++i) out[i] = rgba[i * 4 + 3];
-    }
+    const TextureFacts facts = textureFacts(glSettings().boundTexture);
+    if (level != 0 || type != GL_UNSIGNED_BYTE || (format != GL_RGBA && format != GL_ALPHA)) return;
+    const std::size_t texels = static_cast<std::size_t>(facts.width) * facts.height;
+    std::memset(pixels, 255, texels * (format == GL_RGBA ? 4 : 1));
 }
 }
 #endif
